@@ -1,0 +1,26 @@
+#include "platform/platforminstancelock.h"
+
+#include <QDir>
+#include <QStandardPaths>
+
+PlatformInstanceLock::PlatformInstanceLock(const QString& name)
+    : m_fileName(lockFilePath(name)), m_file(m_fileName)
+{
+    // A running copy may hold the lock for weeks: only a dead owner makes it stale.
+    m_file.setStaleLockTime(0);
+}
+
+bool PlatformInstanceLock::tryAcquire()
+{
+    return m_file.isLocked() || m_file.tryLock(0);
+}
+
+QString PlatformInstanceLock::lockFilePath(const QString& name)
+{
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    if (folder.isEmpty() || !QDir(folder).exists())
+        folder = QDir::tempPath();
+    QString fileName = name;
+    fileName.replace(QLatin1Char('/'), QLatin1Char('_'));
+    return folder + QLatin1Char('/') + fileName + QStringLiteral(".lock");
+}

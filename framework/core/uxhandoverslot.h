@@ -24,6 +24,8 @@ public:
     void writePath(const QString& path);
     // One-shot writer for another process: attach, write, detach.
     static bool handOver(const QString& key, const QString& path);
+    // The operating system's name of the segment.
+    QString nativeKey() const { return m_segment.nativeKey(); }
 
     // Reader side: returns the waiting path (one trailing quote removed) and clears
     // the slot, or an empty string when nothing readable waits.

@@ -59,3 +59,11 @@ QString makeProgramDir(const TestEnvironment& env, const QString& name)
     copyTree(stageDir(), dir);
     return dir;
 }
+
+void writeTestFile(const QString& path, const QByteArray& bytes)
+{
+    QDir().mkpath(QFileInfo(path).path());
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    QCOMPARE(f.write(bytes), bytes.size());
+}

@@ -18,6 +18,9 @@ private:
     QTemporaryDir m_dir;
 };
 
+// Writes bytes to path, creating its folder.
+void writeTestFile(const QString& path, const QByteArray& bytes);
+
 // Path of the staged program directory (as installed).
 QString stageDir();
 // A folder with the staged program's layout, freshly created inside the test home.

@@ -1,0 +1,233 @@
+#include "entry/startup.h"
+
+#include "entry/startwindow.h"
+#include "entry/uxsingleinstance.h"
+#include "framework/core/uxframeworkflags.h"
+#include "framework/core/uxhandoverslot.h"
+#include "framework/core/uxproductinfo.h"
+#include "framework/core/uxsettings.h"
+#include "framework/core/uxsrcmgr.h"
+#include "platform/platformwindow.h"
+
+#include <QApplication>
+#include <QNetworkAccessManager>
+#include <QScreen>
+#include <QSettings>
+
+namespace {
+
+const QString RegisterHook = QStringLiteral("--register");
+const QString DeregisterHook = QStringLiteral("--deregister");
+const QString LanguageOption = QStringLiteral("-l");
+
+QSettings* installedCopies()
+{
+    return new QSettings(uxProductInfo::instance()->fullName(), QStringLiteral("Installed"));
+}
+
+} // namespace
+
+Startup::Startup(int argc, char** argv)
+{
+    for (int i = 1; i < argc; ++i)
+        m_args << QString::fromLocal8Bit(argv[i]);
+}
+
+Startup::~Startup()
+{
+    if (m_singletonsAlive)
+        teardownSingletons();
+}
+
+const char* Startup::geometryKey()
+{
+    return "Application/geometry";
+}
+
+int Startup::run()
+{
+    initFramework();
+    applyOptions();
+    m_network = new QNetworkAccessManager;
+    if (runInstallHook()) {
+        teardownSingletons();
+        return 0;
+    }
+    if (!uxSingleInstance::instance()->isRunningAllowed()) {
+        // The running copy's window polls the hand-over slot and opens the path.
+        const QString media = mediaArgument(m_args);
+        if (!media.isEmpty())
+            uxHandoverSlot::handOver(uxProductInfo::instance()->guid(), media);
+        teardownSingletons();
+        return 0;
+    }
+    openHandover();
+    setIcons();
+    applyLanguage();
+    applySkin();
+    showMainWindow();
+    QCoreApplication::processEvents();
+    const int result = QApplication::exec();
+    teardown();
+    return result;
+}
+
+void Startup::initFramework()
+{
+    for (Qt::UIEffect effect : {Qt::UI_AnimateMenu, Qt::UI_FadeMenu, Qt::UI_AnimateCombo,
+                                Qt::UI_AnimateTooltip, Qt::UI_FadeTooltip})
+        QApplication::setEffectEnabled(effect, false);
+    uxFrameworkFlags::setAboutIconShown(true);
+    uxProductInfo* product = uxProductInfo::instance();
+    uxSrcMgr* resources = uxSrcMgr::instance();
+    m_singletonsAlive = true;
+    const QString config = resources->readProductConfig();
+    if (!config.isEmpty())
+        product->loadConfig(config);
+    const QString extend = resources->readProductExtend();
+    if (!extend.isEmpty())
+        product->loadExtend(extend);
+    resources->filterSkins();
+    resources->filterLanguages();
+    uxSettings::instance();
+}
+
+void Startup::applyOptions()
+{
+    for (int i = 0; i + 1 < m_args.size(); ++i) {
+        if (m_args.at(i) == LanguageOption)
+            uxSettings::instance()->setLanguage(m_args.at(i + 1));
+    }
+}
+
+QString Startup::mediaArgument(const QStringList& args)
+{
+    for (int i = 0; i < args.size(); ++i) {
+        if (args.at(i) == LanguageOption && i + 1 < args.size()) {
+            ++i;
+            continue;
+        }
+        if (args.at(i) != RegisterHook && args.at(i) != DeregisterHook)
+            return args.at(i);
+    }
+    return QString();
+}
+
+bool Startup::runInstallHook()
+{
+    if (m_args.size() != 1)
+        return false;
+    if (m_args.first() == RegisterHook)
+        registerCopy();
+    else if (m_args.first() == DeregisterHook)
+        deregisterCopy();
+    else
+        return false;
+    return true;
+}
+
+void Startup::registerCopy()
+{
+    const uxProductInfo* product = uxProductInfo::instance();
+    std::unique_ptr<QSettings> store(installedCopies());
+    QVariantMap copies = store->value(product->productId()).toMap();
+    copies.insert(QCoreApplication::applicationFilePath(), product->version());
+    store->setValue(product->productId(), copies);
+}
+
+void Startup::deregisterCopy()
+{
+    const uxProductInfo* product = uxProductInfo::instance();
+    std::unique_ptr<QSettings> store(installedCopies());
+    QVariantMap copies = store->value(product->productId()).toMap();
+    copies.remove(QCoreApplication::applicationFilePath());
+    if (copies.isEmpty())
+        store->remove(product->productId());
+    else
+        store->setValue(product->productId(), copies);
+}
+
+void Startup::openHandover()
+{
+    m_handover = std::make_unique<uxHandoverSlot>(uxProductInfo::instance()->guid());
+    m_handover->open();
+    const QString media = mediaArgument(m_args);
+    if (!media.isEmpty())
+        m_handover->writePath(media);
+}
+
+void Startup::setIcons()
+{
+    const QString aboutIcon =
+        uxProductInfo::instance()->extendParam(QStringLiteral("isAboutIconShow"));
+    if (!aboutIcon.isEmpty() && aboutIcon.toInt() == 0)
+        uxFrameworkFlags::setAboutIconShown(false);
+    m_icon = QIcon(uxSrcMgr::instance()->appIconPath());
+    QApplication::setWindowIcon(m_icon);
+}
+
+void Startup::applyLanguage()
+{
+    const QString language =
+        uxSettings::instance()->language(uxProductInfo::instance()->defaultLanguage());
+    uxSrcMgr::instance()->setCurrentLanguage(language);
+}
+
+void Startup::applySkin()
+{
+    const QString skin = uxSettings::instance()->skin(uxProductInfo::instance()->defaultSkin());
+    uxSrcMgr::instance()->setCurrentSkin(skin);
+    QCoreApplication::processEvents();
+}
+
+void Startup::showMainWindow()
+{
+    m_mainWindow = std::make_unique<StartWindow>();
+    placeWindow();
+    m_mainWindow->show();
+    uxSingleInstance::instance()->setMainWindow(m_mainWindow.get());
+    PlatformWindow::bringToFront(m_mainWindow.get());
+}
+
+// A stored geometry wins; otherwise the window gets its natural size, never
+// larger than its screen, centred on that screen.
+void Startup::placeWindow()
+{
+    const QByteArray stored = uxSettings::instance()->value(geometryKey()).toByteArray();
+    if (!stored.isEmpty() && m_mainWindow->restoreGeometry(stored))
+        return;
+    QWidget* w = m_mainWindow.get();
+    w->adjustSize();
+    const QScreen* screen = w->screen() ? w->screen() : QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QRect area = screen->availableGeometry();
+    const QSize size = w->size().boundedTo(area.size());
+    w->resize(size);
+    const int left = (area.left() + area.right()) / 2 - size.width() / 2;
+    const int top = (area.top() + area.bottom()) / 2 - size.height() / 2;
+    w->move(left, top);
+}
+
+void Startup::teardownSingletons()
+{
+    uxSingleInstance::deleteInstance();
+    delete m_network;
+    m_network = nullptr;
+    uxSettings::deleteInstance();
+    uxProductInfo::deleteInstance();
+    uxSrcMgr::deleteInstance();
+    m_singletonsAlive = false;
+}
+
+void Startup::teardown()
+{
+    uxSettings::instance()->setValue(geometryKey(), m_mainWindow->saveGeometry());
+    teardownSingletons();
+    m_mainWindow.reset();
+    m_icon = QIcon();
+    QApplication::setWindowIcon(QIcon());
+    m_handover.reset();
+    // The next run in this process composes its own style sheet.
+    qApp->setStyleSheet(QString());
+}

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QIcon>
+#include <QStringList>
+
+#include <memory>
+
+class QNetworkAccessManager;
+class QWidget;
+class uxHandoverSlot;
+
+// One run of the application, from framework initialisation to teardown.
+class Startup
+{
+public:
+    Startup(int argc, char** argv);
+    ~Startup();
+
+    int run();
+
+    // Settings key of the window geometry.
+    static const char* geometryKey();
+    // The argument handed to the player: the first one that is neither an
+    // option nor an option's value.
+    static QString mediaArgument(const QStringList& args);
+    // Installation hooks: record or remove this copy in the installed-copies store.
+    static void registerCopy();
+    static void deregisterCopy();
+
+private:
+    void initFramework();
+    void applyOptions();
+    bool runInstallHook();
+    void openHandover();
+    void setIcons();
+    void applyLanguage();
+    void applySkin();
+    void showMainWindow();
+    void placeWindow();
+    void teardownSingletons();
+    void teardown();
+
+    QStringList m_args;
+    QNetworkAccessManager* m_network = nullptr;
+    std::unique_ptr<QWidget> m_mainWindow;
+    QIcon m_icon;
+    std::unique_ptr<uxHandoverSlot> m_handover;
+    bool m_singletonsAlive = false;
+};

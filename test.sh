@@ -1,0 +1,23 @@
+#!/bin/bash
+# Installs what is missing, builds the player and runs every test suite: once in
+# the normal build (warnings are errors) and once with AddressSanitizer and
+# UndefinedBehaviorSanitizer.
+set -euo pipefail
+cd "$(dirname "$(readlink -f "$0")")"
+
+./scripts/install-deps.sh
+
+build() { # <folder> <cmake options...>
+  local dir=$1; shift
+  cmake -S . -B "$dir" -DKESTREL_WERROR=ON "$@" >/dev/null
+  cmake --build "$dir" -j2
+}
+
+build build -DCMAKE_BUILD_TYPE=RelWithDebInfo
+build build-asan -DCMAKE_BUILD_TYPE=Debug -DKESTREL_SANITIZE=ON
+
+export ASAN_OPTIONS=detect_leaks=0:abort_on_error=1
+export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+./scripts/with-display.sh ctest --test-dir build --output-on-failure -j1
+./scripts/with-display.sh ctest --test-dir build-asan --output-on-failure -j1
+echo "All tests passed."

@@ -10,7 +10,7 @@ PACKAGES=(
   libvlc-dev vlc-plugin-base vlc-plugin-video-output libbluray-dev
   nettle-dev libblkid-dev libudev-dev libxcb1-dev
   xvfb openbox x11-utils xdotool imagemagick ffmpeg udftools xorriso
-  fonts-dejavu-core
+  fonts-dejavu-core fonts-droid-fallback libqt6svg6
 )
 
 missing=()

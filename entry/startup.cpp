@@ -2,12 +2,12 @@
 
 #include "entry/startwindow.h"
 #include "entry/uxsingleinstance.h"
+#include "entry/uxsplashscreen.h"
 #include "framework/core/uxframeworkflags.h"
 #include "framework/core/uxhandoverslot.h"
 #include "framework/core/uxproductinfo.h"
 #include "framework/core/uxsettings.h"
 #include "framework/core/uxsrcmgr.h"
-#include "platform/platformwindow.h"
 
 #include <QApplication>
 #include <QNetworkAccessManager>
@@ -64,6 +64,7 @@ int Startup::run()
     openHandover();
     setIcons();
     applyLanguage();
+    showSplash();
     applySkin();
     showMainWindow();
     QCoreApplication::processEvents();
@@ -173,11 +174,42 @@ void Startup::applyLanguage()
     uxSrcMgr::instance()->setCurrentLanguage(language);
 }
 
+void Startup::showSplash()
+{
+    const uxProductInfo* product = uxProductInfo::instance();
+    m_splash = std::make_unique<uxSplashScreen>();
+    m_splash->setBackground(
+        uxSrcMgr::instance()->splashImagePath(uxSrcMgr::instance()->currentLanguage()));
+    m_splash->show();
+    showMessage(QCoreApplication::translate("MediaPlayer_Main", "Loading language..."));
+    m_splash->setCopyright(
+        QStringLiteral("<font color = %1>%2</font>")
+            .arg(m_splash->copyrightColor(),
+                 QCoreApplication::translate("MediaPlayer_Main",
+                                             "Copyright © %1 %2. All rights reserved.")
+                     .arg(product->yearText(), product->fullName())));
+    QCoreApplication::processEvents();
+    m_splash->setVersion(QStringLiteral("<b><font color = %1>%2 %3</font>")
+                             .arg(m_splash->versionColor(),
+                                  QCoreApplication::translate("MediaPlayer_Main", "Version:"),
+                                  product->version()));
+    showMessage(QCoreApplication::translate("MediaPlayer_Main", "Framework initializing..."));
+    QCoreApplication::processEvents();
+    showMessage(QCoreApplication::translate("MediaPlayer_Main", "Loading skin..."));
+}
+
+void Startup::showMessage(const QString& text)
+{
+    m_splash->setMessage(
+        QStringLiteral("<font color = %1>%2</font>").arg(m_splash->messageColor(), text));
+}
+
 void Startup::applySkin()
 {
     const QString skin = uxSettings::instance()->skin(uxProductInfo::instance()->defaultSkin());
     uxSrcMgr::instance()->setCurrentSkin(skin);
     QCoreApplication::processEvents();
+    showMessage(QCoreApplication::translate("MediaPlayer_Main", "Preparing main window..."));
 }
 
 void Startup::showMainWindow()
@@ -186,7 +218,7 @@ void Startup::showMainWindow()
     placeWindow();
     m_mainWindow->show();
     uxSingleInstance::instance()->setMainWindow(m_mainWindow.get());
-    PlatformWindow::bringToFront(m_mainWindow.get());
+    m_splash->finish(m_mainWindow.get());
 }
 
 // A stored geometry wins; otherwise the window gets its natural size, never
@@ -225,6 +257,7 @@ void Startup::teardown()
     uxSettings::instance()->setValue(geometryKey(), m_mainWindow->saveGeometry());
     teardownSingletons();
     m_mainWindow.reset();
+    m_splash.reset();
     m_icon = QIcon();
     QApplication::setWindowIcon(QIcon());
     m_handover.reset();

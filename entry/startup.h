@@ -8,6 +8,7 @@
 class QNetworkAccessManager;
 class QWidget;
 class uxHandoverSlot;
+class uxSplashScreen;
 
 // One run of the application, from framework initialisation to teardown.
 class Startup
@@ -34,6 +35,8 @@ private:
     void openHandover();
     void setIcons();
     void applyLanguage();
+    void showSplash();
+    void showMessage(const QString& text);
     void applySkin();
     void showMainWindow();
     void placeWindow();
@@ -43,6 +46,7 @@ private:
     QStringList m_args;
     QNetworkAccessManager* m_network = nullptr;
     std::unique_ptr<QWidget> m_mainWindow;
+    std::unique_ptr<uxSplashScreen> m_splash;
     QIcon m_icon;
     std::unique_ptr<uxHandoverSlot> m_handover;
     bool m_singletonsAlive = false;

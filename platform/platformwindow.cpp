@@ -14,6 +14,14 @@ constexpr quint32 IconicState = 3;
 // without applying focus-stealing prevention.
 constexpr quint32 SourcePager = 2;
 
+// Replies with their errors taken, so that a window that has gone away does not
+// show up as an error in Qt's own event handling.
+template <typename Reply> Reply* takeReply(Reply* reply, xcb_generic_error_t* error)
+{
+    std::free(error);
+    return reply;
+}
+
 xcb_connection_t* connection()
 {
     if (!qGuiApp)
@@ -36,7 +44,8 @@ QList<quint32> property(xcb_connection_t* c, quint32 window, xcb_atom_t name)
 {
     QList<quint32> items;
     const auto cookie = xcb_get_property(c, 0, window, name, XCB_GET_PROPERTY_TYPE_ANY, 0, 64);
-    xcb_get_property_reply_t* reply = xcb_get_property_reply(c, cookie, nullptr);
+    xcb_generic_error_t* error = nullptr;
+    auto* reply = takeReply(xcb_get_property_reply(c, cookie, &error), error);
     if (reply && reply->format == 32) {
         const auto* values = static_cast<const quint32*>(xcb_get_property_value(reply));
         const int count = xcb_get_property_value_length(reply) / 4;
@@ -50,8 +59,8 @@ QList<quint32> property(xcb_connection_t* c, quint32 window, xcb_atom_t name)
 
 xcb_window_t rootOf(xcb_connection_t* c, quint32 window)
 {
-    xcb_get_geometry_reply_t* reply =
-        xcb_get_geometry_reply(c, xcb_get_geometry(c, window), nullptr);
+    xcb_generic_error_t* error = nullptr;
+    auto* reply = takeReply(xcb_get_geometry_reply(c, xcb_get_geometry(c, window), &error), error);
     const xcb_window_t root = reply ? reply->root : xcb_window_t(XCB_WINDOW_NONE);
     std::free(reply);
     return root;
@@ -76,7 +85,15 @@ void requestActivation(xcb_connection_t* c, xcb_window_t root, quint32 window)
 bool PlatformWindow::isWindow(quint32 id)
 {
     xcb_connection_t* c = connection();
-    return c && id != 0 && rootOf(c, id) != XCB_WINDOW_NONE;
+    if (!c || id == 0)
+        return false;
+    // Unlike the geometry request, this one fails for drawables that are not windows.
+    xcb_generic_error_t* error = nullptr;
+    const auto cookie = xcb_get_window_attributes(c, id);
+    auto* reply = takeReply(xcb_get_window_attributes_reply(c, cookie, &error), error);
+    const bool exists = reply != nullptr;
+    std::free(reply);
+    return exists;
 }
 
 bool PlatformWindow::isIconic(quint32 id)

@@ -73,6 +73,16 @@ private Q_SLOTS:
         QVERIFY(guard.isRunningAllowed());
     }
 
+    void windowThatHasGoneAwayIsLeftAlone()
+    {
+        uxSingleInstance guard(m_name);
+        auto* window = new QWidget;
+        window->show();
+        guard.setMainWindow(window);
+        delete window;
+        QCOMPARE(HelperProcess::run({"guard", m_name}), 2);
+    }
+
     void killedCopyIsReplaced()
     {
         HelperProcess killed;

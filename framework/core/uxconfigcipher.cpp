@@ -50,7 +50,8 @@ QString uxConfigCipher::decipherText(const QByteArray& fileBytes, const QString&
     QString text;
     if (blocks > 0) {
         decryptConfigFile(keyText(), reinterpret_cast<unsigned char*>(buffer.data()), blocks);
-        text = QString::fromUtf8(buffer.constData(), qstrnlen(buffer.constData(), BufferSize));
+        const qsizetype end = buffer.indexOf('\0');
+        text = QString::fromUtf8(buffer.constData(), end < 0 ? buffer.size() : end);
     }
     if (text.endsWith(terminator))
         return text;

@@ -9,7 +9,7 @@ PACKAGES=(
   qt6-translations-l10n libqt6svg6-dev qt6-image-formats-plugins
   libvlc-dev vlc-plugin-base vlc-plugin-video-output libbluray-dev
   nettle-dev libblkid-dev libudev-dev libxcb1-dev
-  xvfb openbox x11-utils xdotool imagemagick ffmpeg udftools xorriso
+  xvfb openbox x11-utils xdotool imagemagick ffmpeg genisoimage udftools xorriso
   fonts-dejavu-core fonts-droid-fallback libqt6svg6
 )
 

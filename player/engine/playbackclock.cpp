@@ -1,0 +1,29 @@
+#include "player/engine/playbackclock.h"
+
+void PlaybackClock::reset(qint64 positionMs)
+{
+    m_anchor = positionMs;
+    if (m_running)
+        m_timer.start();
+}
+
+void PlaybackClock::run()
+{
+    if (m_running)
+        return;
+    m_running = true;
+    m_timer.start();
+}
+
+void PlaybackClock::hold()
+{
+    if (!m_running)
+        return;
+    m_anchor += m_timer.elapsed();
+    m_running = false;
+}
+
+qint64 PlaybackClock::position() const
+{
+    return m_anchor + (m_running ? m_timer.elapsed() : 0);
+}

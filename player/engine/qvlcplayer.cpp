@@ -1,0 +1,899 @@
+#include "player/engine/qvlcplayer.h"
+
+#include "framework/core/uxproductinfo.h"
+#include "framework/core/uxsettings.h"
+#include "player/engine/vlcinstanceoptions.h"
+#include "player/engine/vlclocation.h"
+#include "player/engine/vlctitlerules.h"
+#include "player/engine/vlcvideowidget.h"
+
+#include <QCoreApplication>
+#include <QDebug>
+#include <QDir>
+#include <QTemporaryFile>
+#include <QThread>
+#include <QTimerEvent>
+#include <QUrl>
+#include <cstdio>
+#include <cstdlib>
+#include <vector>
+
+namespace {
+
+const libvlc_event_e kPlayerEvents[] = {
+    libvlc_MediaPlayerOpening,     libvlc_MediaPlayerPlaying,
+    libvlc_MediaPlayerPaused,      libvlc_MediaPlayerStopped,
+    libvlc_MediaPlayerEndReached,  libvlc_MediaPlayerEncounteredError,
+    libvlc_MediaPlayerTimeChanged, libvlc_MediaPlayerLengthChanged,
+    libvlc_MediaPlayerVout};
+
+const int kPollInterval = 200;
+// Times are reported only this far past the known length.
+const qint64 kTimeSlack = 5000;
+// A Blu-ray title ends this close to its length.
+const qint64 kTitleEndMargin = 500;
+// libVLC's own end of a Blu-ray title counts as the title's end this close to
+// its length; further away the disc is damaged.
+const qint64 kDiscEndTolerance = 3000;
+// Smaller changes of the length are libVLC's estimate wobbling, not new media.
+const qint64 kLengthWobble = 1000;
+
+QVlcPlayer::FatalErrorHandler s_fatalErrorHandler = nullptr;
+
+bool isKnownDeinterlaceMode(const QString& mode)
+{
+    static const QStringList modes = {"blend", "bob",   "discard", "linear",   "mean",
+                                      "x",     "yadif", "yadif2x", "phosphor", "ivtc"};
+    return modes.contains(mode);
+}
+
+void appendTracks(libvlc_track_description_t* descriptions, QList<VlcTrack>& out)
+{
+    const VlcTrackListHolder list(descriptions);
+    for (const libvlc_track_description_t* d = list.get(); d; d = d->p_next)
+        out.append({d->i_id, QString::fromUtf8(d->psz_name)});
+}
+
+} // namespace
+
+void QVlcPlayer::setFatalErrorHandler(FatalErrorHandler handler)
+{
+    s_fatalErrorHandler = handler;
+}
+
+void QVlcPlayer::fail(int exitCode, const QString& message)
+{
+    std::fprintf(stderr, "%s\n", message.toLocal8Bit().constData());
+    std::fflush(stderr);
+    if (s_fatalErrorHandler)
+        s_fatalErrorHandler(exitCode, message);
+    std::exit(exitCode);
+}
+
+QVlcPlayer::QVlcPlayer(QObject* parent) : QObject(parent)
+{
+    connect(this, &QVlcPlayer::stateChanged, this, &QVlcPlayer::onStateChanged);
+    createInstance();
+    createPlayer();
+}
+
+QVlcPlayer::~QVlcPlayer()
+{
+    if (m_videoWidget)
+        m_videoWidget->setPlayer(nullptr);
+    if (m_pollTimer)
+        killTimer(m_pollTimer);
+    libvlc_event_manager_t* events = libvlc_media_player_event_manager(m_player.get());
+    for (libvlc_event_e type : kPlayerEvents)
+        libvlc_event_detach(events, type, onVlcEvent, this);
+    m_stopping = true;
+    libvlc_media_player_stop(m_player.get());
+    m_player.reset();
+    m_media.reset();
+    m_instance.reset();
+}
+
+void QVlcPlayer::createInstance()
+{
+    const QString plugins = QCoreApplication::applicationDirPath() + QStringLiteral("/plugins");
+    if (QDir(plugins).exists())
+        qputenv("VLC_PLUGIN_PATH", QFile::encodeName(plugins));
+    // This libVLC has no language option; it follows the environment.
+    const QString language =
+        uxSettings::instance()->language(uxProductInfo::instance()->defaultLanguage());
+    if (!language.isEmpty())
+        qputenv("LANGUAGE", language.toLatin1());
+
+    uxSettings* settings = uxSettings::instance();
+    const bool log = settings->value(QStringLiteral("Debug/OutputLog"), "0").toInt() != 0;
+    const bool noHurryUp =
+        settings->value(QStringLiteral("Play/NoFfmpegHurryUp"), "0").toInt() != 0;
+    const QStringList extra = VlcInstanceOptions::environmentOptions();
+    const QStringList options =
+        VlcInstanceOptions::fixedOptions(log ? VlcInstanceOptions::logFilePath() : QString(),
+                                         noHurryUp) +
+        extra;
+    const QByteArrayList bytes = VlcInstanceOptions::toLocal8Bit(options);
+    std::vector<const char*> argv;
+    for (const QByteArray& option : bytes)
+        argv.push_back(option.constData());
+    m_instance.reset(libvlc_new(int(argv.size()), argv.data()));
+    if (!m_instance) {
+        QString message =
+            QStringLiteral("Could not init libVLC with the options: ") + options.join(' ');
+        if (!extra.isEmpty())
+            message += QStringLiteral("\nCheck the options in KESTREL_VLC_OPTIONS.");
+        fail(InstanceFailed, message);
+    }
+    const uxProductInfo* product = uxProductInfo::instance();
+    libvlc_set_user_agent(m_instance.get(), product->name().toLatin1().constData(),
+                          (product->name() + '/' + product->version()).toLatin1().constData());
+    qDebug() << "libVLC version:" << libvlc_get_version();
+    qDebug() << "libVLC compiler:" << libvlc_get_compiler();
+    qDebug() << "libVLC changeset:" << libvlc_get_changeset();
+}
+
+void QVlcPlayer::createPlayer()
+{
+    m_player.reset(libvlc_media_player_new(m_instance.get()));
+    if (!m_player)
+        fail(PlayerFailed, QStringLiteral("Could not create the libVLC media player."));
+    // The video surface handles mouse and keys itself.
+    libvlc_video_set_mouse_input(m_player.get(), 0);
+    libvlc_video_set_key_input(m_player.get(), 0);
+    libvlc_event_manager_t* events = libvlc_media_player_event_manager(m_player.get());
+    for (libvlc_event_e type : kPlayerEvents)
+        libvlc_event_attach(events, type, onVlcEvent, this);
+}
+
+void QVlcPlayer::setVideoWidget(VlcVideoWidget* widget)
+{
+    if (m_videoWidget)
+        disconnect(m_videoWidget, nullptr, this, nullptr);
+    m_videoWidget = widget;
+    if (!widget)
+        return;
+    widget->setPlayer(this);
+    // The surface's own input stands in for libVLC's hotkeys and menu request.
+    connect(widget, &VlcVideoWidget::fullscreen, this, &QVlcPlayer::toggleFullscreen);
+    connect(widget, &VlcVideoWidget::rightClick, this, [this] { emit popupContextMenu(true); });
+}
+
+// --- Events -----------------------------------------------------------------
+
+void QVlcPlayer::onVlcEvent(const libvlc_event_t* event, void* data)
+{
+    auto* self = static_cast<QVlcPlayer*>(data);
+    const int generation = self->m_generation;
+    if (self->m_stopping)
+        return;
+    switch (event->type) {
+    case libvlc_MediaPlayerTimeChanged:
+        self->m_eventTime = event->u.media_player_time_changed.new_time;
+        if (!self->m_timeEventPosted.exchange(true))
+            self->postEvent(event->type, generation, 0);
+        break;
+    case libvlc_MediaPlayerLengthChanged:
+        self->postEvent(event->type, generation, event->u.media_player_length_changed.new_length);
+        break;
+    case libvlc_MediaPlayerVout:
+        self->postEvent(event->type, generation, event->u.media_player_vout.new_count);
+        break;
+    default:
+        self->postEvent(event->type, generation, 0);
+        break;
+    }
+}
+
+void QVlcPlayer::postEvent(int type, int generation, qint64 value)
+{
+    QMetaObject::invokeMethod(
+        this, [this, type, generation, value] { handleEvent(type, generation, value); },
+        Qt::QueuedConnection);
+}
+
+void QVlcPlayer::handleEvent(int type, int generation, qint64 value)
+{
+    if (type == libvlc_MediaPlayerTimeChanged)
+        m_timeEventPosted = false;
+    if (generation != m_generation || m_stopping)
+        return;
+    switch (type) {
+    case libvlc_MediaPlayerOpening:
+        setState(Opening);
+        break;
+    case libvlc_MediaPlayerPlaying:
+        onPlayingEvent();
+        break;
+    case libvlc_MediaPlayerPaused:
+        m_clock.hold();
+        setState(Paused);
+        break;
+    case libvlc_MediaPlayerEncounteredError:
+        if (m_opening)
+            reportError();
+        break;
+    case libvlc_MediaPlayerTimeChanged:
+        onTimeEvent();
+        break;
+    case libvlc_MediaPlayerLengthChanged:
+        if (value != 0)
+            onLengthEvent(value);
+        break;
+    case libvlc_MediaPlayerVout:
+        if (value != 0)
+            emit voutEstablished();
+        break;
+    default:
+        break;
+    }
+}
+
+void QVlcPlayer::onPlayingEvent()
+{
+    // libVLC forgets audio settings made while no audio output existed.
+    applyAudio();
+    m_clock.run();
+    if (!m_opening)
+        setState(Playing);
+}
+
+void QVlcPlayer::onTimeEvent()
+{
+    if (m_eventTime == 0)
+        return;
+    if (!m_trackInfoRead) {
+        readTracks();
+        m_trackInfoRead = true;
+        emit trackInfoChanged();
+    }
+    if (m_hasVideo && m_videoSizePending)
+        readVideoSize();
+}
+
+void QVlcPlayer::onLengthEvent(qint64 length)
+{
+    const bool changed = m_length == 0 || qAbs(length - m_length) >= kLengthWobble;
+    if (changed) {
+        m_length = length;
+        emit lengthChanged(float(length) / 1000.0f);
+    }
+    if (!m_titleInfoRead) {
+        m_titleInfoRead = true;
+        if (buildTitles())
+            emit titleInfoChanged();
+    }
+    if (m_bluray && m_discCover.isNull())
+        loadArtworkCover();
+    if (changed)
+        clearTracks();
+}
+
+void QVlcPlayer::setState(int state)
+{
+    m_state = state;
+    emit stateChanged(state);
+}
+
+void QVlcPlayer::onStateChanged(int state)
+{
+    if (state == Idle && m_pollTimer) {
+        killTimer(m_pollTimer);
+        m_pollTimer = 0;
+    } else if (state == Opening && !m_pollTimer) {
+        m_pollTimer = startTimer(kPollInterval);
+    }
+}
+
+void QVlcPlayer::reportError()
+{
+    if (m_errorReported)
+        return;
+    m_errorReported = true;
+    emit errorOccurred();
+}
+
+void QVlcPlayer::applyAudio()
+{
+    if (m_volume >= 0)
+        libvlc_audio_set_volume(m_player.get(), m_volume);
+    libvlc_audio_set_mute(m_player.get(), m_opening || m_muteRequested);
+    if (m_channel > 0)
+        libvlc_audio_set_channel(m_player.get(), m_channel);
+}
+
+// --- Poll -------------------------------------------------------------------
+
+void QVlcPlayer::timerEvent(QTimerEvent* event)
+{
+    if (event->timerId() != m_pollTimer) {
+        QObject::timerEvent(event);
+        return;
+    }
+    if (m_stopping)
+        return;
+    const qint64 time = libvlc_media_player_get_time(m_player.get());
+    pollTime(time);
+    const libvlc_state_t vlcState = libvlc_media_player_get_state(m_player.get());
+    if (vlcState == libvlc_Ended || vlcState == libvlc_Error) {
+        pollEnd();
+        return;
+    }
+    pollFirstTime(time);
+    pollTitleEnd();
+}
+
+void QVlcPlayer::pollTime(qint64 time)
+{
+    if (time < 0 || time == m_lastTime || time >= m_length + kTimeSlack || m_opening)
+        return;
+    m_lastTime = time;
+    emit timeChanged(float(time) / 1000.0f);
+}
+
+void QVlcPlayer::pollEnd()
+{
+    // A file that is not media at all ends without ever having a length or a
+    // time; a damaged disc ends long before its title does.
+    const bool discEnd = m_bluray && !m_opening && m_length > 0;
+    if (discEnd && picturePosition() >= m_length - kDiscEndTolerance) {
+        if (!m_titleEndReported) {
+            m_titleEndReported = true;
+            emit blurayTitleEnded();
+        }
+    } else if ((m_opening && (m_length == 0 || m_bluray)) || discEnd) {
+        reportError();
+    }
+    m_clock.hold();
+    setState(Idle);
+}
+
+void QVlcPlayer::pollFirstTime(qint64 time)
+{
+    if (!m_opening || time <= 0)
+        return;
+    setState(Started);
+    if (!m_keepStartPosition) {
+        if (m_bluray)
+            libvlc_media_player_set_pause(m_player.get(), 1);
+        else
+            libvlc_media_player_set_time(m_player.get(), 1);
+        m_clock.reset(0);
+    } else {
+        m_clock.reset(time);
+    }
+    libvlc_audio_set_mute(m_player.get(), m_muteRequested);
+    m_opening = false;
+    if (m_bluray && m_discCover.isNull())
+        loadArtworkCover();
+    if (!m_keepStartPosition && m_bluray)
+        emit blurayPrepareOK();
+}
+
+void QVlcPlayer::pollTitleEnd()
+{
+    if (!m_bluray || m_opening || m_length <= 0)
+        return;
+    const qint64 remaining = m_length - picturePosition();
+    if (remaining > 4 * kTitleEndMargin)
+        m_titleEndReported = false;
+    if (m_titleEndReported || remaining >= kTitleEndMargin)
+        return;
+    m_titleEndReported = true;
+    libvlc_media_player_set_pause(m_player.get(), 1);
+    libvlc_media_player_set_time(m_player.get(), 0);
+    m_clock.reset(0);
+    emit blurayTitleEnded();
+}
+
+qint64 QVlcPlayer::picturePosition() const
+{
+    if (!m_bluray)
+        return m_lastTime;
+    return qMin(m_lastTime, m_clock.position());
+}
+
+// --- Opening ----------------------------------------------------------------
+
+void QVlcPlayer::openFile(QString strFilePath)
+{
+    openLocation(VlcLocation::build(QStringLiteral("file"), strFilePath), false);
+}
+
+void QVlcPlayer::openDVD(QString strDVDRoot, bool bSimpleMode)
+{
+    const QString scheme = bSimpleMode ? QStringLiteral("dvdsimple") : QStringLiteral("dvd");
+    openLocation(VlcLocation::build(scheme, strDVDRoot), false);
+}
+
+void QVlcPlayer::openDVD(QString strDVDRoot)
+{
+    openDVD(strDVDRoot, false);
+}
+
+void QVlcPlayer::openBD(QString strBDRoot)
+{
+    if (strBDRoot.isEmpty())
+        return;
+    loadDiscCover(strBDRoot);
+    openLocation(VlcLocation::build(QStringLiteral("bluray"), strBDRoot), true);
+}
+
+void QVlcPlayer::openCD(QString strCDRoot)
+{
+    openLocation(VlcLocation::build(QStringLiteral("cdda"), strCDRoot), false);
+}
+
+void QVlcPlayer::openVCD(QString strVCDRoot)
+{
+    openLocation(VlcLocation::build(QStringLiteral("vcd"), strVCDRoot), false);
+}
+
+void QVlcPlayer::openLocation(const QString& location, bool bluray)
+{
+    if (location.isEmpty() || !m_player)
+        return;
+    if (m_media) {
+        if (m_videoWidget)
+            m_videoWidget->releaseVideoSurface();
+        stopPlayer();
+    }
+    resetMedia(location, bluray);
+    VlcMediaHolder media(
+        libvlc_media_new_location(m_instance.get(), VlcLocation::encode(location).constData()));
+    if (!media)
+        return;
+    if (bluray) {
+        // Disc menus would never let a title end.
+        libvlc_media_add_option(media.get(), ":no-bluray-menu");
+        const int caching =
+            uxSettings::instance()->value(QStringLiteral("Play/DiscCaching"), 300).toInt();
+        if (caching != 300)
+            libvlc_media_add_option(
+                media.get(),
+                QByteArray(":disc-caching=" + QByteArray::number(caching)).constData());
+    }
+    m_media = std::move(media);
+    m_opening = true;
+    libvlc_audio_set_mute(m_player.get(), 1);
+    libvlc_media_player_set_media(m_player.get(), m_media.get());
+    handToSurface();
+    libvlc_media_player_play(m_player.get());
+}
+
+void QVlcPlayer::resetMedia(const QString& location, bool bluray)
+{
+    m_media.reset();
+    ++m_generation;
+    m_location = location;
+    m_bluray = bluray;
+    m_lastTime = 0;
+    m_length = 0;
+    m_titleInfoRead = false;
+    m_opening = false;
+    m_errorReported = false;
+    m_titleEndReported = false;
+    m_titles.clear();
+    clearTracks();
+    m_clock.hold();
+    m_clock.reset(0);
+}
+
+void QVlcPlayer::handToSurface()
+{
+    if (!m_videoWidget)
+        return;
+    m_videoWidget->videoSurfaceHandle();
+    // A window id libVLC saw before may be gone: always hand over the current one.
+    const WId id = m_videoWidget->surfaceHandle();
+    if (id)
+        libvlc_media_player_set_xwindow(m_player.get(), uint32_t(id));
+}
+
+// --- Transport --------------------------------------------------------------
+
+void QVlcPlayer::play()
+{
+    if (!m_player)
+        return;
+    // After its end libVLC only plays again once stopped.
+    const libvlc_state_t vlcState = libvlc_media_player_get_state(m_player.get());
+    if (vlcState == libvlc_Ended || vlcState == libvlc_Error)
+        stopPlayer();
+    handToSurface();
+    libvlc_media_player_play(m_player.get());
+}
+
+void QVlcPlayer::pause()
+{
+    if (m_player && libvlc_media_player_can_pause(m_player.get()))
+        libvlc_media_player_pause(m_player.get());
+}
+
+void QVlcPlayer::stop()
+{
+    if (!m_player)
+        return;
+    if (m_videoWidget)
+        m_videoWidget->releaseVideoSurface();
+    stopPlayer();
+    m_clock.hold();
+    setState(Idle);
+}
+
+void QVlcPlayer::stopPlayer()
+{
+    m_stopping = true;
+    ++m_generation;
+    libvlc_media_player_stop(m_player.get());
+    m_stopping = false;
+}
+
+void QVlcPlayer::stopQuietly()
+{
+    if (!m_player)
+        return;
+    stopPlayer();
+    m_state = Idle;
+    auto finish = [this] {
+        if (m_videoWidget)
+            m_videoWidget->releaseVideoSurface();
+        m_clock.hold();
+        if (m_pollTimer) {
+            killTimer(m_pollTimer);
+            m_pollTimer = 0;
+        }
+    };
+    if (QThread::currentThread() == thread())
+        finish();
+    else
+        QMetaObject::invokeMethod(this, finish, Qt::QueuedConnection);
+    emit timeChanged(0);
+}
+
+void QVlcPlayer::seek(float pos)
+{
+    if (!m_player)
+        return;
+    const qint64 ms = qint64(pos * 1000.0f);
+    libvlc_media_player_set_time(m_player.get(), ms);
+    m_clock.reset(ms);
+}
+
+bool QVlcPlayer::setVolume(int volume)
+{
+    if (!m_player || volume < 0)
+        return false;
+    m_volume = volume;
+    return libvlc_audio_set_volume(m_player.get(), volume) == 0;
+}
+
+void QVlcPlayer::setMute(bool mute)
+{
+    m_muteRequested = mute;
+    if (m_player && !m_opening)
+        libvlc_audio_set_mute(m_player.get(), mute);
+}
+
+void QVlcPlayer::setKeepStartPosition(bool keep)
+{
+    m_keepStartPosition = keep;
+}
+
+QString QVlcPlayer::currentMediaName() const
+{
+    return VlcLocation::mediaName(m_location);
+}
+
+QSize QVlcPlayer::videoSize() const
+{
+    unsigned width = 0;
+    unsigned height = 0;
+    if (!m_player || !m_hasVideo || libvlc_video_get_size(m_player.get(), 0, &width, &height) != 0)
+        return QSize();
+    return QSize(int(width), int(height));
+}
+
+void QVlcPlayer::snapshot()
+{
+    if (!m_player)
+        return;
+    QTemporaryFile file(uxSettings::instance()->tempOutputDir() + QStringLiteral("/XXXXXX.png"));
+    if (!file.open())
+        return;
+    file.close();
+    const QByteArray path = QFile::encodeName(file.fileName());
+    if (libvlc_video_take_snapshot(m_player.get(), 0, path.constData(), 0, 0) != 0)
+        return;
+    const QImage image(file.fileName());
+    if (!image.isNull())
+        emit snapshotTaken(image);
+}
+
+// --- Disc cover ------------------------------------------------------------
+
+void QVlcPlayer::loadDiscCover(const QString& root)
+{
+    m_discCover = QImage();
+    QString folder = root;
+    if (!folder.endsWith(QLatin1Char('/')))
+        folder += QLatin1Char('/');
+    const QDir dl(folder + QStringLiteral("BDMV/META/DL/"));
+    const QFileInfoList covers =
+        dl.entryInfoList({QStringLiteral("*.jpg")}, QDir::Files, QDir::Size);
+    if (!covers.isEmpty())
+        m_discCover.load(covers.first().filePath());
+}
+
+void QVlcPlayer::loadArtworkCover()
+{
+    // A disc image has no folder to look into; libVLC reads its cover itself.
+    if (!m_media)
+        return;
+    char* url = libvlc_media_get_meta(m_media.get(), libvlc_meta_ArtworkURL);
+    if (!url)
+        return;
+    const QUrl artwork(QString::fromUtf8(url));
+    libvlc_free(url);
+    if (artwork.isLocalFile())
+        m_discCover.load(artwork.toLocalFile());
+}
+
+// --- Tracks -------------------------------------------------------------------
+
+void QVlcPlayer::clearTracks()
+{
+    m_trackInfoRead = false;
+    m_hasVideo = false;
+    m_videoSizePending = false;
+    m_lastVideoSize = QSize(0, 0);
+    for (QList<VlcTrack>& list : m_tracks)
+        list.clear();
+}
+
+void QVlcPlayer::readTracks()
+{
+    libvlc_media_player_t* player = m_player.get();
+    m_hasVideo = libvlc_video_get_track_count(player) > 1;
+    m_videoSizePending = m_hasVideo;
+    m_lastVideoSize = QSize(0, 0);
+    appendTracks(libvlc_video_get_track_description(player), m_tracks[0]);
+    appendTracks(libvlc_audio_get_track_description(player), m_tracks[1]);
+    appendTracks(libvlc_video_get_spu_description(player), m_tracks[2]);
+}
+
+void QVlcPlayer::readVideoSize()
+{
+    unsigned width = 0;
+    unsigned height = 0;
+    if (libvlc_video_get_size(m_player.get(), 0, &width, &height) != 0 || width < 1 || height < 1)
+        return;
+    const QSize size(static_cast<int>(width), static_cast<int>(height));
+    m_videoSizePending = false;
+    if (size == m_lastVideoSize)
+        return;
+    m_lastVideoSize = size;
+    emit videoSizeChanged(size);
+}
+
+void QVlcPlayer::tracks(int kind, QList<VlcTrack>& out) const
+{
+    if (kind >= VlcVideoTrack && kind <= VlcSubtitleTrack)
+        out += m_tracks[kind - 1];
+}
+
+int QVlcPlayer::currentTrack(int kind) const
+{
+    if (!m_player)
+        return -1;
+    switch (kind) {
+    case VlcVideoTrack:
+        return libvlc_video_get_track(m_player.get());
+    case VlcAudioTrack:
+        return libvlc_audio_get_track(m_player.get());
+    case VlcSubtitleTrack:
+        return libvlc_video_get_spu(m_player.get());
+    default:
+        return -1;
+    }
+}
+
+bool QVlcPlayer::setTrack(int kind, int id)
+{
+    if (!m_player)
+        return false;
+    int result = -1;
+    switch (kind) {
+    case VlcVideoTrack:
+        result = libvlc_video_set_track(m_player.get(), id);
+        break;
+    case VlcAudioTrack:
+        result = libvlc_audio_set_track(m_player.get(), id);
+        break;
+    case VlcSubtitleTrack:
+        result = libvlc_video_set_spu(m_player.get(), id);
+        break;
+    default:
+        return false;
+    }
+    if (result != 0)
+        return false;
+    if (kind == VlcVideoTrack && m_hasVideo) {
+        m_lastVideoSize = QSize(0, 0);
+        m_videoSizePending = id >= 0;
+    }
+    return true;
+}
+
+// --- Titles and chapters ------------------------------------------------------
+
+bool QVlcPlayer::buildTitles()
+{
+    if (!VlcLocation::hasTitles(m_location))
+        return false;
+    libvlc_title_description_t** descriptions = nullptr;
+    VlcTitleArrayHolder list;
+    list.take(descriptions,
+              libvlc_media_player_get_full_title_descriptions(m_player.get(), &descriptions));
+    m_titles.clear();
+    for (int t = 0; t < list.count(); ++t)
+        m_titles.append(readTitle(t, list.at(t)));
+    return true;
+}
+
+VlcTitle QVlcPlayer::readTitle(int index, const libvlc_title_description_t* description)
+{
+    VlcTitle title;
+    title.id = index;
+    title.menu = (description->i_flags & libvlc_title_menu) != 0;
+    title.length = qMax<qint64>(description->i_duration, 0);
+    const QString fallback = QStringLiteral("Title %1").arg(index + 1);
+    const QString text =
+        description->psz_name ? QString::fromUtf8(description->psz_name) : fallback;
+    title.name = VlcTitleRules::titleName(index, title.length, text);
+
+    libvlc_chapter_description_t** chapters = nullptr;
+    VlcChapterArrayHolder list;
+    list.take(chapters,
+              libvlc_media_player_get_full_chapter_descriptions(m_player.get(), index, &chapters));
+    for (int c = 0; c < list.count(); ++c) {
+        const libvlc_chapter_description_t* d = list.at(c);
+        VlcChapter chapter;
+        chapter.id = c;
+        chapter.start = d->i_time_offset >= 0 ? d->i_time_offset : -1;
+        chapter.name = VlcTitleRules::chapterName(c, chapter.start, QString::fromUtf8(d->psz_name));
+        title.chapters.append(chapter);
+    }
+    return title;
+}
+
+void QVlcPlayer::titles(QList<VlcTitle>& out) const
+{
+    out += m_titles;
+}
+
+int QVlcPlayer::currentTitle() const
+{
+    return m_player ? libvlc_media_player_get_title(m_player.get()) : -1;
+}
+
+bool QVlcPlayer::setTitle(int title)
+{
+    if (!m_player)
+        return false;
+    libvlc_media_player_set_title(m_player.get(), title);
+    m_lastTime = -1;
+    m_length = 0;
+    m_titleEndReported = false;
+    m_clock.reset(0);
+    return true;
+}
+
+int QVlcPlayer::currentChapter() const
+{
+    const int t = currentTitle();
+    if (t < 0 || t >= m_titles.size())
+        return -1;
+    // A Blu-ray's own time runs ahead of the picture.
+    const qint64 time =
+        m_bluray ? m_clock.position() : libvlc_media_player_get_time(m_player.get());
+    return VlcTitleRules::chapterAt(m_titles.at(t), time);
+}
+
+bool QVlcPlayer::setChapter(int index)
+{
+    const int t = currentTitle();
+    if (t < 0 || t >= m_titles.size() || index < 0 || index >= m_titles.at(t).chapters.size())
+        return false;
+    const qint64 start = m_titles.at(t).chapters.at(index).start;
+    if (start < 0)
+        return false;
+    libvlc_media_player_set_time(m_player.get(), start);
+    m_clock.reset(start);
+    return true;
+}
+
+// --- Output options -----------------------------------------------------------
+
+bool QVlcPlayer::audioChannel(int& out) const
+{
+    if (!m_player)
+        return false;
+    out = libvlc_audio_get_channel(m_player.get());
+    return true;
+}
+
+void QVlcPlayer::setAudioChannel(int channel)
+{
+    if (!m_player)
+        return;
+    m_channel = channel;
+    libvlc_audio_set_channel(m_player.get(), channel);
+}
+
+bool QVlcPlayer::audioDevices(QList<VlcAudioDevice>& out)
+{
+    if (!m_player)
+        return false;
+    m_audioDevices.clear();
+    const VlcDeviceListHolder list(libvlc_audio_output_device_enum(m_player.get()));
+    for (const libvlc_audio_output_device_t* d = list.get(); d; d = d->p_next)
+        m_audioDevices.append(
+            {QString::fromUtf8(d->psz_device), QString::fromUtf8(d->psz_description)});
+    out += m_audioDevices;
+    return true;
+}
+
+void QVlcPlayer::setAudioDevice(const QString& id)
+{
+    if (!m_player)
+        return;
+    for (const VlcAudioDevice& device : std::as_const(m_audioDevices)) {
+        if (device.id == id) {
+            libvlc_audio_output_device_set(m_player.get(), nullptr, id.toUtf8().constData());
+            return;
+        }
+    }
+}
+
+bool QVlcPlayer::deinterlace(bool& enabled, QString& mode) const
+{
+    if (!m_player)
+        return false;
+    // libVLC cannot report it: this is what the player last set.
+    enabled = m_deinterlaceEnabled;
+    mode = m_deinterlaceMode;
+    return true;
+}
+
+void QVlcPlayer::setDeinterlace(bool enabled, const QString& mode)
+{
+    if (!m_player)
+        return;
+    if (enabled) {
+        // libVLC silently ignores a mode it does not know; so does the player.
+        if (!isKnownDeinterlaceMode(mode))
+            return;
+        libvlc_video_set_deinterlace(m_player.get(), mode.toLatin1().constData());
+        m_deinterlaceMode = mode;
+    } else {
+        libvlc_video_set_deinterlace(m_player.get(), nullptr);
+        m_deinterlaceMode.clear();
+    }
+    m_deinterlaceEnabled = enabled;
+}
+
+bool QVlcPlayer::setAdjust(float contrast, float brightness, int hue, float saturation, float gamma)
+{
+    if (!m_player)
+        return false;
+    libvlc_media_player_t* player = m_player.get();
+    // libVLC takes any value; the filter's ranges are these.
+    libvlc_video_set_adjust_int(player, libvlc_adjust_Enable, 1);
+    libvlc_video_set_adjust_float(player, libvlc_adjust_Contrast, qBound(0.0f, contrast, 2.0f));
+    libvlc_video_set_adjust_float(player, libvlc_adjust_Brightness, qBound(0.0f, brightness, 2.0f));
+    libvlc_video_set_adjust_float(player, libvlc_adjust_Hue, float(qBound(-180, hue, 180)));
+    libvlc_video_set_adjust_float(player, libvlc_adjust_Saturation, qBound(0.0f, saturation, 3.0f));
+    libvlc_video_set_adjust_float(player, libvlc_adjust_Gamma, qBound(0.01f, gamma, 10.0f));
+    return true;
+}

@@ -1,0 +1,171 @@
+#pragma once
+
+#include "player/engine/playbackclock.h"
+#include "player/engine/vlcholders.h"
+#include "player/engine/vlcrecords.h"
+
+#include <QImage>
+#include <QObject>
+#include <QSize>
+#include <atomic>
+
+class VlcVideoWidget;
+
+// The one object through which the application plays media on libVLC.
+// libVLC's events arrive on its own threads (and, inside some calls, on the
+// caller's); they only record values and post themselves to the GUI thread,
+// where all the work and every signal happens. No lock is held across a
+// libVLC call.
+class QVlcPlayer : public QObject
+{
+    Q_OBJECT
+public:
+    enum State
+    {
+        Idle = 0,
+        Opening = 1,
+        Playing = 2,
+        Paused = 3,
+        Started = 4
+    };
+    enum FatalError
+    {
+        InstanceFailed = -101,
+        PlayerFailed = -102
+    };
+    // Shows a fatal error to the user before the process ends; the message
+    // always reaches standard error as well.
+    using FatalErrorHandler = void (*)(int exitCode, const QString& message);
+    static void setFatalErrorHandler(FatalErrorHandler handler);
+
+    explicit QVlcPlayer(QObject* parent = nullptr);
+    ~QVlcPlayer() override;
+
+    void setVideoWidget(VlcVideoWidget* widget);
+    bool setVolume(int volume);
+    void setMute(bool mute);
+    void setKeepStartPosition(bool keep);
+    int state() const { return m_state; }
+    QString currentMediaName() const;
+    QSize videoSize() const;
+    QImage discCoverImage() const { return m_discCover; }
+
+    void tracks(int kind, QList<VlcTrack>& out) const;
+    int currentTrack(int kind) const;
+    bool setTrack(int kind, int id);
+    void titles(QList<VlcTitle>& out) const;
+    int currentTitle() const;
+    bool setTitle(int title);
+    int currentChapter() const;
+    bool setChapter(int index);
+    bool audioChannel(int& out) const;
+    void setAudioChannel(int channel);
+    bool audioDevices(QList<VlcAudioDevice>& out);
+    void setAudioDevice(const QString& id);
+    bool deinterlace(bool& enabled, QString& mode) const;
+    void setDeinterlace(bool enabled, const QString& mode);
+    bool setAdjust(float contrast, float brightness, int hue, float saturation, float gamma);
+
+    // Stops without announcing state 0; safe to call from a worker thread.
+    void stopQuietly();
+
+Q_SIGNALS:
+    void lengthChanged(float length);
+    void timeChanged(float time);
+    void stateChanged(int state);
+    void snapshotTaken(QImage imgSnapshot);
+    void titleInfoChanged();
+    void trackInfoChanged();
+    void popupContextMenu(bool bShow);
+    void toggleFullscreen();
+    void videoSizeChanged(QSize szNew);
+    void voutEstablished();
+    void errorOccurred();
+    void blurayPrepareOK();
+    void blurayTitleEnded();
+
+public Q_SLOTS:
+    void openFile(QString strFilePath);
+    void openDVD(QString strDVDRoot, bool bSimpleMode);
+    void openDVD(QString strDVDRoot);
+    void openBD(QString strBDRoot);
+    void openCD(QString strCDRoot);
+    void openVCD(QString strVCDRoot);
+    void play();
+    void pause();
+    void stop();
+    void seek(float pos);
+    void snapshot();
+
+protected Q_SLOTS:
+    void onStateChanged(int state);
+
+protected:
+    void timerEvent(QTimerEvent* event) override;
+
+private:
+    static void onVlcEvent(const libvlc_event_t* event, void* data);
+    static void fail(int exitCode, const QString& message);
+    void createInstance();
+    void createPlayer();
+    void postEvent(int type, int generation, qint64 value);
+    void handleEvent(int type, int generation, qint64 value);
+    void onPlayingEvent();
+    void onTimeEvent();
+    void onLengthEvent(qint64 length);
+    void openLocation(const QString& location, bool bluray);
+    void resetMedia(const QString& location, bool bluray);
+    void stopPlayer();
+    void handToSurface();
+    void setState(int state);
+    void pollTime(qint64 time);
+    void pollEnd();
+    void pollFirstTime(qint64 time);
+    void pollTitleEnd();
+    void reportError();
+    void applyAudio();
+    void readTracks();
+    void readVideoSize();
+    void clearTracks();
+    bool buildTitles();
+    VlcTitle readTitle(int index, const libvlc_title_description_t* description);
+    void loadDiscCover(const QString& root);
+    void loadArtworkCover();
+    qint64 picturePosition() const;
+
+    VlcInstanceHolder m_instance;
+    VlcPlayerHolder m_player;
+    VlcMediaHolder m_media;
+    VlcVideoWidget* m_videoWidget = nullptr;
+    std::atomic<int> m_state{Idle};
+    int m_pollTimer = 0;
+    QString m_location;
+    qint64 m_lastTime = 0;
+    qint64 m_length = 0;
+    bool m_titleInfoRead = false;
+    bool m_trackInfoRead = false;
+    std::atomic<bool> m_stopping{false};
+    bool m_bluray = false;
+    QImage m_discCover;
+    bool m_opening = false;
+    bool m_muteRequested = false;
+    bool m_hasVideo = false;
+    bool m_videoSizePending = false;
+    QSize m_lastVideoSize{-1, -1};
+    QList<VlcTrack> m_tracks[3];
+    QList<VlcTitle> m_titles;
+    QList<VlcAudioDevice> m_audioDevices;
+    bool m_keepStartPosition = false;
+
+    // Events posted for an earlier media or before a stop carry an older generation.
+    std::atomic<int> m_generation{0};
+    std::atomic<qint64> m_eventTime{0};
+    std::atomic<bool> m_timeEventPosted{false};
+    int m_volume = -1;
+    int m_channel = 0;
+    bool m_deinterlaceEnabled = false;
+    QString m_deinterlaceMode;
+    bool m_errorReported = false;
+    bool m_titleEndReported = false;
+    PlaybackClock m_clock;
+};

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+// Plain records the player hands out as copies.
+
+enum VlcTrackKind
+{
+    VlcVideoTrack = 1,
+    VlcAudioTrack = 2,
+    VlcSubtitleTrack = 3
+};
+
+struct VlcTrack
+{
+    int id = -1;
+    QString name;
+};
+
+struct VlcChapter
+{
+    int id = -1;
+    QString name;
+    qint64 start = -1; // ms from the start of the title, -1 when unknown
+};
+
+struct VlcTitle
+{
+    int id = -1;
+    bool menu = false;
+    QString name;
+    qint64 length = 0; // ms, 0 when unknown
+    QList<VlcChapter> chapters;
+};
+
+struct VlcAudioDevice
+{
+    QString id;
+    QString description;
+};

@@ -1,0 +1,16 @@
+# Playback engine: real libVLC playback of media that ffmpeg makes at test time.
+set(KP_ENGINE_QUIET "--quiet --aout=dummy --no-disable-screensaver --avcodec-hw=none")
+set(KP_ENGINE_FIXTURES
+  fixtures/mediafixture.h fixtures/mediafixture.cpp
+  fixtures/playerprobe.h fixtures/playerprobe.cpp)
+
+function(kp_add_engine_test name)
+  cmake_parse_arguments(E "" "" "LABELS;SOURCES;ENV" ${ARGN})
+  kp_add_test(${name} LABELS ${E_LABELS} SOURCES ${E_SOURCES} ${KP_ENGINE_FIXTURES}
+              LIBS kp_player_engine ENV ${E_ENV})
+  target_compile_definitions(${name} PRIVATE
+    KESTREL_TEST_MEDIA_DIR="${CMAKE_BINARY_DIR}/tests/media")
+endfunction()
+
+kp_add_engine_test(tst_playerengine LABELS playback SOURCES tst_playerengine.cpp
+  ENV "KESTREL_VLC_OPTIONS=${KP_ENGINE_QUIET} --vout=dummy")

@@ -1,6 +1,5 @@
 #include "entry/startup.h"
 
-#include "entry/startwindow.h"
 #include "entry/uxsingleinstance.h"
 #include "entry/uxsplashscreen.h"
 #include "framework/core/uxframeworkflags.h"
@@ -8,10 +7,10 @@
 #include "framework/core/uxproductinfo.h"
 #include "framework/core/uxsettings.h"
 #include "framework/core/uxsrcmgr.h"
+#include "player/ui/mainwindowbase.h"
 
 #include <QApplication>
 #include <QNetworkAccessManager>
-#include <QScreen>
 #include <QSettings>
 
 namespace {
@@ -214,31 +213,12 @@ void Startup::applySkin()
 
 void Startup::showMainWindow()
 {
-    m_mainWindow = std::make_unique<StartWindow>();
-    placeWindow();
+    m_mainWindow = std::make_unique<MainWindowBase>();
+    m_mainWindow->setLargeIconPath(uxSrcMgr::instance()->largeLogoPath());
+    m_mainWindow->restoreWindowGeometry(0, 0, false);
     m_mainWindow->show();
     uxSingleInstance::instance()->setMainWindow(m_mainWindow.get());
     m_splash->finish(m_mainWindow.get());
-}
-
-// A stored geometry wins; otherwise the window gets its natural size, never
-// larger than its screen, centred on that screen.
-void Startup::placeWindow()
-{
-    const QByteArray stored = uxSettings::instance()->value(geometryKey()).toByteArray();
-    if (!stored.isEmpty() && m_mainWindow->restoreGeometry(stored))
-        return;
-    QWidget* w = m_mainWindow.get();
-    w->adjustSize();
-    const QScreen* screen = w->screen() ? w->screen() : QGuiApplication::primaryScreen();
-    if (!screen)
-        return;
-    const QRect area = screen->availableGeometry();
-    const QSize size = w->size().boundedTo(area.size());
-    w->resize(size);
-    const int left = (area.left() + area.right()) / 2 - size.width() / 2;
-    const int top = (area.top() + area.bottom()) / 2 - size.height() / 2;
-    w->move(left, top);
 }
 
 void Startup::teardownSingletons()
@@ -254,7 +234,7 @@ void Startup::teardownSingletons()
 
 void Startup::teardown()
 {
-    uxSettings::instance()->setValue(geometryKey(), m_mainWindow->saveGeometry());
+    m_mainWindow->saveWindowGeometry();
     teardownSingletons();
     m_mainWindow.reset();
     m_splash.reset();

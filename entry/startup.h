@@ -6,7 +6,7 @@
 #include <memory>
 
 class QNetworkAccessManager;
-class QWidget;
+class MainWindowBase;
 class uxHandoverSlot;
 class uxSplashScreen;
 
@@ -39,13 +39,12 @@ private:
     void showMessage(const QString& text);
     void applySkin();
     void showMainWindow();
-    void placeWindow();
     void teardownSingletons();
     void teardown();
 
     QStringList m_args;
     QNetworkAccessManager* m_network = nullptr;
-    std::unique_ptr<QWidget> m_mainWindow;
+    std::unique_ptr<MainWindowBase> m_mainWindow;
     std::unique_ptr<uxSplashScreen> m_splash;
     QIcon m_icon;
     std::unique_ptr<uxHandoverSlot> m_handover;

@@ -1,0 +1,94 @@
+#include "player/ui/mainwindowbase.h"
+
+#include "framework/core/uxsrcmgr.h"
+
+#include <QActionGroup>
+#include <QFrame>
+#include <QMenu>
+#include <QMenuBar>
+#include <QVBoxLayout>
+
+MainWindowBase::MainWindowBase(QWidget* parent) : uxMainWindowBase(parent)
+{
+    buildForm();
+    setupMenus(m_menuBar);
+    addSkinMenu();
+    addLanguageMenu();
+    addUserHelp();
+    retranslateMenus();
+    initWidgetFrame(true, true, m_menuBar);
+}
+
+// The player's content window takes the client area's place once it exists.
+void MainWindowBase::buildForm()
+{
+    setObjectName(QStringLiteral("MainWindowBase"));
+    auto* layout = new QVBoxLayout(this);
+    layout->setObjectName(QStringLiteral("verticalLayout"));
+    layout->setSpacing(0);
+    layout->setContentsMargins(0, 0, 0, 0);
+    auto* client = new QFrame(this);
+    client->setObjectName(QStringLiteral("uxMainWindowClient"));
+    layout->addWidget(client);
+    auto* clientLayout = new QVBoxLayout(client);
+    clientLayout->setSpacing(0);
+    clientLayout->setContentsMargins(0, 0, 0, 0);
+    m_menuBar = new QMenuBar(client);
+    m_menuBar->setObjectName(QStringLiteral("menuBar"));
+    m_clientArea = new QWidget(client);
+    m_clientArea->setObjectName(QStringLiteral("frmPlayerHost"));
+    m_clientArea->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
+    clientLayout->addWidget(m_clientArea, 1);
+}
+
+QSize MainWindowBase::sizeHint() const
+{
+    return QSize(960, 600);
+}
+
+QMenu* MainWindowBase::addChoiceMenu(const char* name, const QStringList& values, const char* slot)
+{
+    auto* menu = new QMenu(m_menuTools);
+    menu->setObjectName(QLatin1String(name));
+    auto* group = new QActionGroup(menu);
+    QStringList seen;
+    for (const QString& value : values) {
+        if (seen.contains(value))
+            continue;
+        seen << value;
+        QAction* action = menu->addAction(value);
+        action->setCheckable(true);
+        action->setData(value);
+        group->addAction(action);
+        connect(action, SIGNAL(triggered()), this, slot);
+    }
+    m_menuTools->addMenu(menu);
+    return menu;
+}
+
+void MainWindowBase::addSkinMenu()
+{
+    m_menuSkin = addChoiceMenu("menuSkin", uxSrcMgr::instance()->skins(), SLOT(on_changeSkin()));
+    connect(m_menuSkin, &QMenu::aboutToShow, this, &MainWindowBase::onMenuToolsSkinAboutToShow);
+    onMenuToolsSkinAboutToShow();
+}
+
+void MainWindowBase::addLanguageMenu()
+{
+    m_menuLanguage =
+        addChoiceMenu("menuLanguage", uxSrcMgr::instance()->languages(), SLOT(on_changeLang()));
+    connect(m_menuLanguage, &QMenu::aboutToShow, this, &MainWindowBase::onMenuToolsLangAboutToShow);
+    onMenuToolsLangAboutToShow();
+}
+
+void MainWindowBase::addUserHelp()
+{
+    m_actUserHelp = new QAction(this);
+    m_actUserHelp->setObjectName(QStringLiteral("actionUser_Help"));
+    m_actUserHelp->setShortcut(QKeySequence::HelpContents);
+    connect(m_actUserHelp, &QAction::triggered, this, &MainWindowBase::on_manual);
+    const QList<QAction*> entries = m_menuHelp->actions();
+    m_menuHelp->insertAction(entries.isEmpty() ? nullptr : entries.first(), m_actUserHelp);
+    m_menuHelp->insertSeparator(entries.isEmpty() ? nullptr : entries.first());
+    addAction(m_actUserHelp);
+}

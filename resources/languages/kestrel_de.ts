@@ -29,6 +29,108 @@
     </message>
 </context>
 <context>
+    <name>uxAboutDlg</name>
+    <message>
+        <source>About</source>
+        <translation>Info</translation>
+    </message>
+    <message>
+        <source>Product</source>
+        <translation>Produkt</translation>
+    </message>
+    <message>
+        <source>version</source>
+        <translation>Version</translation>
+    </message>
+    <message>
+        <source>HomePage</source>
+        <translation>Homepage</translation>
+    </message>
+    <message>
+        <source>Support</source>
+        <translation>Support</translation>
+    </message>
+    <message>
+        <source>Copyright</source>
+        <translation>Copyright</translation>
+    </message>
+    <message>
+        <source>Copyright © %1 %2. All rights reserved.</source>
+        <translation>Copyright © %1 %2. Alle Rechte vorbehalten.</translation>
+    </message>
+    <message>
+        <source>Version: %1</source>
+        <translation>Version: %1</translation>
+    </message>
+    <message>
+        <source>HomePage:</source>
+        <translation>Homepage:</translation>
+    </message>
+    <message>
+        <source>Support:</source>
+        <translation>Support:</translation>
+    </message>
+</context>
+<context>
+    <name>uxMainWindowBase</name>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>&amp;Tools</source>
+        <translation>E&amp;xtras</translation>
+    </message>
+    <message>
+        <source>S&amp;kin</source>
+        <translation>&amp;Design</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation>&amp;Sprache</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>User Help</source>
+        <translation>Benutzerhandbuch</translation>
+    </message>
+    <message>
+        <source>&amp;Online Help</source>
+        <translation>&amp;Online-Hilfe</translation>
+    </message>
+    <message>
+        <source>Online Help</source>
+        <translation>Online-Hilfe</translation>
+    </message>
+    <message>
+        <source>&amp;Support</source>
+        <translation>&amp;Support</translation>
+    </message>
+    <message>
+        <source>Check Up&amp;date...</source>
+        <translation>Nach &amp;Updates suchen...</translation>
+    </message>
+    <message>
+        <source>&amp;Home Page</source>
+        <translation>&amp;Homepage</translation>
+    </message>
+    <message>
+        <source>&amp;Product Page</source>
+        <translation>&amp;Produktseite</translation>
+    </message>
+    <message>
+        <source>&amp;About...</source>
+        <translation>Ü&amp;ber...</translation>
+    </message>
+</context>
+<context>
     <name>uxSplashScreen</name>
     <message>
         <source>Load...</source>

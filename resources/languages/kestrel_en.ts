@@ -29,6 +29,108 @@
     </message>
 </context>
 <context>
+    <name>uxAboutDlg</name>
+    <message>
+        <source>About</source>
+        <translation>About</translation>
+    </message>
+    <message>
+        <source>Product</source>
+        <translation>Product</translation>
+    </message>
+    <message>
+        <source>version</source>
+        <translation>version</translation>
+    </message>
+    <message>
+        <source>HomePage</source>
+        <translation>HomePage</translation>
+    </message>
+    <message>
+        <source>Support</source>
+        <translation>Support</translation>
+    </message>
+    <message>
+        <source>Copyright</source>
+        <translation>Copyright</translation>
+    </message>
+    <message>
+        <source>Copyright © %1 %2. All rights reserved.</source>
+        <translation>Copyright © %1 %2. All rights reserved.</translation>
+    </message>
+    <message>
+        <source>Version: %1</source>
+        <translation>Version: %1</translation>
+    </message>
+    <message>
+        <source>HomePage:</source>
+        <translation>HomePage:</translation>
+    </message>
+    <message>
+        <source>Support:</source>
+        <translation>Support:</translation>
+    </message>
+</context>
+<context>
+    <name>uxMainWindowBase</name>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;File</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>E&amp;xit</translation>
+    </message>
+    <message>
+        <source>&amp;Tools</source>
+        <translation>&amp;Tools</translation>
+    </message>
+    <message>
+        <source>S&amp;kin</source>
+        <translation>S&amp;kin</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation>&amp;Language</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <source>User Help</source>
+        <translation>User Help</translation>
+    </message>
+    <message>
+        <source>&amp;Online Help</source>
+        <translation>&amp;Online Help</translation>
+    </message>
+    <message>
+        <source>Online Help</source>
+        <translation>Online Help</translation>
+    </message>
+    <message>
+        <source>&amp;Support</source>
+        <translation>&amp;Support</translation>
+    </message>
+    <message>
+        <source>Check Up&amp;date...</source>
+        <translation>Check Up&amp;date...</translation>
+    </message>
+    <message>
+        <source>&amp;Home Page</source>
+        <translation>&amp;Home Page</translation>
+    </message>
+    <message>
+        <source>&amp;Product Page</source>
+        <translation>&amp;Product Page</translation>
+    </message>
+    <message>
+        <source>&amp;About...</source>
+        <translation>&amp;About...</translation>
+    </message>
+</context>
+<context>
     <name>uxSplashScreen</name>
     <message>
         <source>Load...</source>

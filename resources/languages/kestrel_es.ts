@@ -29,6 +29,108 @@
     </message>
 </context>
 <context>
+    <name>uxAboutDlg</name>
+    <message>
+        <source>About</source>
+        <translation>Acerca de</translation>
+    </message>
+    <message>
+        <source>Product</source>
+        <translation>Producto</translation>
+    </message>
+    <message>
+        <source>version</source>
+        <translation>versión</translation>
+    </message>
+    <message>
+        <source>HomePage</source>
+        <translation>Página web</translation>
+    </message>
+    <message>
+        <source>Support</source>
+        <translation>Soporte</translation>
+    </message>
+    <message>
+        <source>Copyright</source>
+        <translation>Copyright</translation>
+    </message>
+    <message>
+        <source>Copyright © %1 %2. All rights reserved.</source>
+        <translation>Copyright © %1 %2. Todos los derechos reservados.</translation>
+    </message>
+    <message>
+        <source>Version: %1</source>
+        <translation>Versión: %1</translation>
+    </message>
+    <message>
+        <source>HomePage:</source>
+        <translation>Página web:</translation>
+    </message>
+    <message>
+        <source>Support:</source>
+        <translation>Soporte:</translation>
+    </message>
+</context>
+<context>
+    <name>uxMainWindowBase</name>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Archivo</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Salir</translation>
+    </message>
+    <message>
+        <source>&amp;Tools</source>
+        <translation>&amp;Herramientas</translation>
+    </message>
+    <message>
+        <source>S&amp;kin</source>
+        <translation>&amp;Apariencia</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation>&amp;Idioma</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>A&amp;yuda</translation>
+    </message>
+    <message>
+        <source>User Help</source>
+        <translation>Manual del usuario</translation>
+    </message>
+    <message>
+        <source>&amp;Online Help</source>
+        <translation>Ayuda en &amp;línea</translation>
+    </message>
+    <message>
+        <source>Online Help</source>
+        <translation>Ayuda en línea</translation>
+    </message>
+    <message>
+        <source>&amp;Support</source>
+        <translation>&amp;Soporte</translation>
+    </message>
+    <message>
+        <source>Check Up&amp;date...</source>
+        <translation>Buscar &amp;actualizaciones...</translation>
+    </message>
+    <message>
+        <source>&amp;Home Page</source>
+        <translation>Página &amp;web</translation>
+    </message>
+    <message>
+        <source>&amp;Product Page</source>
+        <translation>Página del &amp;producto</translation>
+    </message>
+    <message>
+        <source>&amp;About...</source>
+        <translation>&amp;Acerca de...</translation>
+    </message>
+</context>
+<context>
     <name>uxSplashScreen</name>
     <message>
         <source>Load...</source>

@@ -29,6 +29,108 @@
     </message>
 </context>
 <context>
+    <name>uxAboutDlg</name>
+    <message>
+        <source>About</source>
+        <translation>À propos</translation>
+    </message>
+    <message>
+        <source>Product</source>
+        <translation>Produit</translation>
+    </message>
+    <message>
+        <source>version</source>
+        <translation>version</translation>
+    </message>
+    <message>
+        <source>HomePage</source>
+        <translation>Site web</translation>
+    </message>
+    <message>
+        <source>Support</source>
+        <translation>Assistance</translation>
+    </message>
+    <message>
+        <source>Copyright</source>
+        <translation>Copyright</translation>
+    </message>
+    <message>
+        <source>Copyright © %1 %2. All rights reserved.</source>
+        <translation>Copyright © %1 %2. Tous droits réservés.</translation>
+    </message>
+    <message>
+        <source>Version: %1</source>
+        <translation>Version : %1</translation>
+    </message>
+    <message>
+        <source>HomePage:</source>
+        <translation>Site web :</translation>
+    </message>
+    <message>
+        <source>Support:</source>
+        <translation>Assistance :</translation>
+    </message>
+</context>
+<context>
+    <name>uxMainWindowBase</name>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Fichier</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>&amp;Tools</source>
+        <translation>&amp;Outils</translation>
+    </message>
+    <message>
+        <source>S&amp;kin</source>
+        <translation>&amp;Apparence</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation>&amp;Langue</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Aide</translation>
+    </message>
+    <message>
+        <source>User Help</source>
+        <translation>Manuel d'utilisation</translation>
+    </message>
+    <message>
+        <source>&amp;Online Help</source>
+        <translation>Aide en &amp;ligne</translation>
+    </message>
+    <message>
+        <source>Online Help</source>
+        <translation>Aide en ligne</translation>
+    </message>
+    <message>
+        <source>&amp;Support</source>
+        <translation>&amp;Assistance</translation>
+    </message>
+    <message>
+        <source>Check Up&amp;date...</source>
+        <translation>Rechercher des &amp;mises à jour...</translation>
+    </message>
+    <message>
+        <source>&amp;Home Page</source>
+        <translation>Site &amp;web</translation>
+    </message>
+    <message>
+        <source>&amp;Product Page</source>
+        <translation>Page du &amp;produit</translation>
+    </message>
+    <message>
+        <source>&amp;About...</source>
+        <translation>À &amp;propos...</translation>
+    </message>
+</context>
+<context>
     <name>uxSplashScreen</name>
     <message>
         <source>Load...</source>

@@ -29,6 +29,108 @@
     </message>
 </context>
 <context>
+    <name>uxAboutDlg</name>
+    <message>
+        <source>About</source>
+        <translation>バージョン情報</translation>
+    </message>
+    <message>
+        <source>Product</source>
+        <translation>製品</translation>
+    </message>
+    <message>
+        <source>version</source>
+        <translation>バージョン</translation>
+    </message>
+    <message>
+        <source>HomePage</source>
+        <translation>ホームページ</translation>
+    </message>
+    <message>
+        <source>Support</source>
+        <translation>サポート</translation>
+    </message>
+    <message>
+        <source>Copyright</source>
+        <translation>著作権</translation>
+    </message>
+    <message>
+        <source>Copyright © %1 %2. All rights reserved.</source>
+        <translation>Copyright © %1 %2. All rights reserved.</translation>
+    </message>
+    <message>
+        <source>Version: %1</source>
+        <translation>バージョン: %1</translation>
+    </message>
+    <message>
+        <source>HomePage:</source>
+        <translation>ホームページ:</translation>
+    </message>
+    <message>
+        <source>Support:</source>
+        <translation>サポート:</translation>
+    </message>
+</context>
+<context>
+    <name>uxMainWindowBase</name>
+    <message>
+        <source>&amp;File</source>
+        <translation>ファイル(&amp;F)</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>終了(&amp;X)</translation>
+    </message>
+    <message>
+        <source>&amp;Tools</source>
+        <translation>ツール(&amp;T)</translation>
+    </message>
+    <message>
+        <source>S&amp;kin</source>
+        <translation>スキン(&amp;K)</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation>言語(&amp;L)</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>ヘルプ(&amp;H)</translation>
+    </message>
+    <message>
+        <source>User Help</source>
+        <translation>ユーザーヘルプ</translation>
+    </message>
+    <message>
+        <source>&amp;Online Help</source>
+        <translation>オンラインヘルプ(&amp;O)</translation>
+    </message>
+    <message>
+        <source>Online Help</source>
+        <translation>オンラインヘルプ</translation>
+    </message>
+    <message>
+        <source>&amp;Support</source>
+        <translation>サポート(&amp;S)</translation>
+    </message>
+    <message>
+        <source>Check Up&amp;date...</source>
+        <translation>アップデートの確認(&amp;D)...</translation>
+    </message>
+    <message>
+        <source>&amp;Home Page</source>
+        <translation>ホームページ(&amp;H)</translation>
+    </message>
+    <message>
+        <source>&amp;Product Page</source>
+        <translation>製品ページ(&amp;P)</translation>
+    </message>
+    <message>
+        <source>&amp;About...</source>
+        <translation>バージョン情報(&amp;A)...</translation>
+    </message>
+</context>
+<context>
     <name>uxSplashScreen</name>
     <message>
         <source>Load...</source>

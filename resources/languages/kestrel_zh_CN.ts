@@ -29,6 +29,108 @@
     </message>
 </context>
 <context>
+    <name>uxAboutDlg</name>
+    <message>
+        <source>About</source>
+        <translation>关于</translation>
+    </message>
+    <message>
+        <source>Product</source>
+        <translation>产品</translation>
+    </message>
+    <message>
+        <source>version</source>
+        <translation>版本</translation>
+    </message>
+    <message>
+        <source>HomePage</source>
+        <translation>主页</translation>
+    </message>
+    <message>
+        <source>Support</source>
+        <translation>支持</translation>
+    </message>
+    <message>
+        <source>Copyright</source>
+        <translation>版权</translation>
+    </message>
+    <message>
+        <source>Copyright © %1 %2. All rights reserved.</source>
+        <translation>版权所有 © %1 %2。保留所有权利。</translation>
+    </message>
+    <message>
+        <source>Version: %1</source>
+        <translation>版本：%1</translation>
+    </message>
+    <message>
+        <source>HomePage:</source>
+        <translation>主页：</translation>
+    </message>
+    <message>
+        <source>Support:</source>
+        <translation>支持：</translation>
+    </message>
+</context>
+<context>
+    <name>uxMainWindowBase</name>
+    <message>
+        <source>&amp;File</source>
+        <translation>文件(&amp;F)</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>退出(&amp;X)</translation>
+    </message>
+    <message>
+        <source>&amp;Tools</source>
+        <translation>工具(&amp;T)</translation>
+    </message>
+    <message>
+        <source>S&amp;kin</source>
+        <translation>皮肤(&amp;K)</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation>语言(&amp;L)</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>帮助(&amp;H)</translation>
+    </message>
+    <message>
+        <source>User Help</source>
+        <translation>用户帮助</translation>
+    </message>
+    <message>
+        <source>&amp;Online Help</source>
+        <translation>在线帮助(&amp;O)</translation>
+    </message>
+    <message>
+        <source>Online Help</source>
+        <translation>在线帮助</translation>
+    </message>
+    <message>
+        <source>&amp;Support</source>
+        <translation>支持(&amp;S)</translation>
+    </message>
+    <message>
+        <source>Check Up&amp;date...</source>
+        <translation>检查更新(&amp;D)...</translation>
+    </message>
+    <message>
+        <source>&amp;Home Page</source>
+        <translation>主页(&amp;H)</translation>
+    </message>
+    <message>
+        <source>&amp;Product Page</source>
+        <translation>产品页面(&amp;P)</translation>
+    </message>
+    <message>
+        <source>&amp;About...</source>
+        <translation>关于(&amp;A)...</translation>
+    </message>
+</context>
+<context>
     <name>uxSplashScreen</name>
     <message>
         <source>Load...</source>

@@ -279,6 +279,15 @@ private Q_SLOTS:
         QCOMPARE(s.window.mask(), shape);
         uxWidgetFrame unloaded;
         QVERIFY(!unloaded.renderMask(target, target.size()));
+
+        // Slices that leave no middle to stretch would cut holes into the window.
+        const QString tight = QDir::tempPath() + "/tight.png";
+        FrameworkFixture::writePng(tight, QSize(16, 16), Qt::black, 4);
+        s.frame->setProperty("maskImage", tight);
+        s.frame->setProperty("maskMargin", "8,8,8,8");
+        QVERIFY(!s.frame->renderMask(target, target.size()));
+        uxWidgetFrame::updateWindowMask(&s.window, s.frame);
+        QCOMPARE(s.window.mask(), shape);
     }
 
     void backgroundCoversItsParent()

@@ -12,6 +12,7 @@
 #include <QScreen>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <qdrawutil.h>
 
 namespace {
 
@@ -105,22 +106,16 @@ bool uxWidgetFrame::renderMask(QPixmap& target, const QSize& size) const
     target.fill(Qt::transparent);
     if (!m_maskPixmap || m_maskPixmap->isNull())
         return false;
-    const int sw = m_maskPixmap->width(), sh = m_maskPixmap->height();
-    const int w = size.width(), h = size.height();
-    const int l = m_maskMargins.left, t = m_maskMargins.top;
-    const int r = m_maskMargins.right, b = m_maskMargins.bottom;
-    const QPixmap& src = *m_maskPixmap;
+    const QMargins margins(m_maskMargins.left, m_maskMargins.top, m_maskMargins.right,
+                           m_maskMargins.bottom);
+    // Slices that leave no middle would stretch nothing over the window.
+    const QSize source = m_maskPixmap->size();
+    if (margins.left() + margins.right() >= source.width() ||
+        margins.top() + margins.bottom() >= source.height())
+        return false;
     QPainter p(&target);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.drawPixmap(QRect(0, 0, l, t), src, QRect(0, 0, l, t));
-    p.drawPixmap(QRect(w - r, 0, r, t), src, QRect(sw - r, 0, r, t));
-    p.drawPixmap(QRect(0, h - b, l, b), src, QRect(0, sh - b, l, b));
-    p.drawPixmap(QRect(w - r, h - b, r, b), src, QRect(sw - r, sh - b, r, b));
-    p.drawPixmap(QRect(l, 0, w - l - r, t), src, QRect(l, 0, sw - l - r, t));
-    p.drawPixmap(QRect(0, t, l, h - t - b), src, QRect(0, t, l, sh - t - b));
-    p.drawPixmap(QRect(w - r, t, r, h - t - b), src, QRect(sw - r, t, r, sh - t - b));
-    p.drawPixmap(QRect(l, h - b, w - l - r, b), src, QRect(l, sh - b, sw - l - r, b));
-    p.drawPixmap(QRect(l, t, w - l - r, h - t - b), src, QRect(l, t, sw - l - r, sh - t - b));
+    qDrawBorderPixmap(&p, QRect(QPoint(0, 0), size), margins, *m_maskPixmap, m_maskPixmap->rect(),
+                      margins);
     return true;
 }
 

@@ -38,11 +38,6 @@ Startup::~Startup()
         teardownSingletons();
 }
 
-const char* Startup::geometryKey()
-{
-    return "Application/geometry";
-}
-
 int Startup::run()
 {
     initFramework();

@@ -19,8 +19,6 @@ public:
 
     int run();
 
-    // Settings key of the window geometry.
-    static const char* geometryKey();
     // The argument handed to the player: the first one that is neither an
     // option nor an option's value.
     static QString mediaArgument(const QStringList& args);

@@ -1,6 +1,6 @@
 #!/bin/bash
-# Runs a command on a private Xvfb display with a small window manager,
-# two screens side by side; the display is removed afterwards.
+# Runs a command on a private Xvfb display with a small window manager;
+# the display is removed afterwards.
 set -euo pipefail
 
 display=""

@@ -14,3 +14,10 @@ endfunction()
 
 kp_add_engine_test(tst_playerengine LABELS playback SOURCES tst_playerengine.cpp
   ENV "KESTREL_VLC_OPTIONS=${KP_ENGINE_QUIET} --vout=dummy")
+
+kp_add_engine_test(tst_bluray LABELS disc
+  SOURCES tst_bluray.cpp fixtures/blurayauthor.h fixtures/blurayauthor.cpp
+  ENV "KESTREL_VLC_OPTIONS=${KP_ENGINE_QUIET} --vout=dummy")
+# Now and then libvlc_media_player_stop() never returns on these discs (the
+# input thread of the Blu-ray access does not end), which would hang the suite.
+set_tests_properties(tst_bluray PROPERTIES DISABLED TRUE)

@@ -35,6 +35,8 @@ const qint64 kTitleEndMargin = 500;
 // libVLC's own end of a Blu-ray title counts as the title's end this close to
 // its length; further away the disc is damaged.
 const qint64 kDiscEndTolerance = 3000;
+// Playing this long without a time counts as started on a Blu-ray.
+const qint64 kDiscStartDelay = 1000;
 // Smaller changes of the length are libVLC's estimate wobbling, not new media.
 const qint64 kLengthWobble = 1000;
 
@@ -242,13 +244,18 @@ void QVlcPlayer::onTimeEvent()
 {
     if (m_eventTime == 0)
         return;
-    if (!m_trackInfoRead) {
-        readTracks();
-        m_trackInfoRead = true;
-        emit trackInfoChanged();
-    }
+    readTrackInfo();
     if (m_hasVideo && m_videoSizePending)
         readVideoSize();
+}
+
+void QVlcPlayer::readTrackInfo()
+{
+    if (m_trackInfoRead)
+        return;
+    readTracks();
+    m_trackInfoRead = true;
+    emit trackInfoChanged();
 }
 
 void QVlcPlayer::onLengthEvent(qint64 length)
@@ -350,7 +357,11 @@ void QVlcPlayer::pollEnd()
 
 void QVlcPlayer::pollFirstTime(qint64 time)
 {
-    if (!m_opening || time <= 0)
+    // A Blu-ray's time may stay at 0 while the picture runs; then the
+    // picture's own clock marks the start.
+    const bool discRunning =
+        m_bluray && m_clock.isRunning() && m_clock.position() >= kDiscStartDelay;
+    if (!m_opening || (time <= 0 && !discRunning))
         return;
     setState(Started);
     if (!m_keepStartPosition) {
@@ -366,6 +377,8 @@ void QVlcPlayer::pollFirstTime(qint64 time)
     m_opening = false;
     if (m_bluray && m_discCover.isNull())
         loadArtworkCover();
+    // Without a time event (a Blu-ray's time can stand still) the tracks are read here.
+    readTrackInfo();
     if (!m_keepStartPosition && m_bluray)
         emit blurayPrepareOK();
 }

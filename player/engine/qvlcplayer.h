@@ -125,6 +125,7 @@ private:
     void reportError();
     void applyAudio();
     void readTracks();
+    void readTrackInfo();
     void readVideoSize();
     void clearTracks();
     bool buildTitles();

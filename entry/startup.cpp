@@ -7,6 +7,7 @@
 #include "framework/core/uxproductinfo.h"
 #include "framework/core/uxsettings.h"
 #include "framework/core/uxsrcmgr.h"
+#include "platform/platformquitsignals.h"
 #include "player/ui/mainwindowbase.h"
 
 #include <QApplication>
@@ -62,9 +63,19 @@ int Startup::run()
     applySkin();
     showMainWindow();
     QCoreApplication::processEvents();
-    const int result = QApplication::exec();
+    const int result = runEventLoop();
     teardown();
     return result;
+}
+
+int Startup::runEventLoop()
+{
+    PlatformQuitSignals quitSignals;
+    QObject::connect(&quitSignals, &PlatformQuitSignals::quitRequested, m_mainWindow.get(),
+                     &QWidget::close);
+    QObject::connect(&quitSignals, &PlatformQuitSignals::quitRequested, qApp,
+                     &QCoreApplication::quit, Qt::QueuedConnection);
+    return QApplication::exec();
 }
 
 void Startup::initFramework()

@@ -27,6 +27,7 @@ public:
     static void deregisterCopy();
 
 private:
+    int runEventLoop();
     void initFramework();
     void applyOptions();
     bool runInstallHook();

@@ -2,6 +2,7 @@
 
 #include "framework/core/uxproductinfo.h"
 #include "platform/platforminstancelock.h"
+#include "platform/platformusersharedmemory.h"
 #include "platform/platformwindow.h"
 
 #include <QSharedMemory>
@@ -22,7 +23,8 @@ void uxSingleInstance::deleteInstance()
     s_instance = nullptr;
 }
 
-uxSingleInstance::uxSingleInstance(const QString& name) : m_segment(new QSharedMemory(name, this))
+uxSingleInstance::uxSingleInstance(const QString& name)
+    : m_segment(new PlatformUserSharedMemory(name, this))
 {
     const bool created = m_segment->create(SegmentSize, QSharedMemory::ReadWrite);
     if (!created) {

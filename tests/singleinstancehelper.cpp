@@ -3,9 +3,9 @@
 #include "entry/uxsingleinstance.h"
 #include "framework/core/uxhandoverslot.h"
 #include "platform/platforminstancelock.h"
+#include "platform/platformusersharedmemory.h"
 
 #include <QApplication>
-#include <QSharedMemory>
 #include <QSocketNotifier>
 #include <QWidget>
 #include <cstdio>
@@ -57,7 +57,7 @@ static int holdGuard(const QString& name)
 
 static int holdSegment(const QString& key)
 {
-    QSharedMemory segment(key);
+    PlatformUserSharedMemory segment(key);
     if (!segment.attach(QSharedMemory::ReadOnly))
         return Failed;
     say("ready");
@@ -77,7 +77,7 @@ static int holdSlot(const QString& key, const QString& path)
 
 static int writeRaw(const QString& key, const QByteArray& bytes)
 {
-    QSharedMemory segment(key);
+    PlatformUserSharedMemory segment(key);
     if (!segment.attach(QSharedMemory::ReadWrite) || !segment.lock())
         return Failed;
     std::memcpy(segment.data(), bytes.constData(), size_t(qMin(segment.size(), bytes.size())));

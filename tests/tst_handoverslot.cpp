@@ -1,6 +1,7 @@
 #include "framework/core/uxhandoverslot.h"
 #include "helperprocess.h"
 #include "platform/platformsharedmemory.h"
+#include "platform/platformusersharedmemory.h"
 #include "testenvironment.h"
 
 #include <QApplication>
@@ -18,7 +19,7 @@ private:
     // What the segment holds, read without disturbing it.
     QByteArray contents(int count) const
     {
-        QSharedMemory segment(m_key);
+        PlatformUserSharedMemory segment(m_key);
         if (!segment.attach(QSharedMemory::ReadOnly) || !segment.lock())
             return QByteArray();
         const QByteArray bytes(static_cast<const char*>(segment.constData()), count);

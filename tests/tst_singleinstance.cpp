@@ -1,11 +1,11 @@
 #include "entry/uxsingleinstance.h"
 #include "helperprocess.h"
 #include "platform/platforminstancelock.h"
+#include "platform/platformusersharedmemory.h"
 #include "testenvironment.h"
 
 #include <QApplication>
 #include <QFile>
-#include <QSharedMemory>
 #include <QUuid>
 #include <cstring>
 
@@ -20,7 +20,7 @@ private:
     // The window id published in the guard's segment, or -1 without a segment.
     qint64 publishedId() const
     {
-        QSharedMemory segment(m_name);
+        PlatformUserSharedMemory segment(m_name);
         if (!segment.attach(QSharedMemory::ReadOnly) || !segment.lock())
             return -1;
         quint32 id = 0;

@@ -1,4 +1,6 @@
 #include "framework/core/uxhandoverslot.h"
+#include "platform/platformsharedmemory.h"
+#include "platform/platformusersharedmemory.h"
 #include "testenvironment.h"
 
 #include <QApplication>
@@ -6,7 +8,7 @@
 #include <QElapsedTimer>
 #include <QProcess>
 #include <QRegularExpression>
-#include <QSharedMemory>
+#include <QSettings>
 #include <QWidget>
 #include <cstring>
 
@@ -81,7 +83,7 @@ private:
     // The window id the running copy published, 0 when none.
     quint32 publishedWindow() const
     {
-        QSharedMemory segment(m_name);
+        PlatformUserSharedMemory segment(m_name);
         if (!segment.attach(QSharedMemory::ReadOnly) || !segment.lock())
             return 0;
         quint32 id = 0;
@@ -92,7 +94,7 @@ private:
 
     QString handedOverText() const
     {
-        QSharedMemory segment(m_guid);
+        PlatformUserSharedMemory segment(m_guid);
         if (!segment.attach(QSharedMemory::ReadOnly) || !segment.lock())
             return "(no segment)";
         const QByteArray bytes(static_cast<const char*>(segment.constData()), segment.size());
@@ -163,7 +165,7 @@ private:
         copy->kill();
         copy->waitForFinished(10000);
         for (const QString& key : {m_name, m_guid}) {
-            QSharedMemory segment(key);
+            PlatformUserSharedMemory segment(key);
             if (segment.attach())
                 segment.detach();
         }
@@ -246,6 +248,21 @@ private Q_SLOTS:
         coverWith();
         startSecondCopy();
         QTRY_VERIFY(isInFront(id));
+    }
+
+    void terminatedCopyTearsDownCleanly()
+    {
+        QProcess* copy = startCopy();
+        QVERIFY(waitForRunningWindow() != 0);
+        const QString segmentKey = PlatformUserSharedMemory::userNativeKey(m_name);
+        QCOMPARE(PlatformSharedMemory::attachCount(segmentKey), 1);
+        copy->terminate(); // SIGTERM, as at logout
+        QVERIFY(copy->waitForFinished(10000));
+        QCOMPARE(copy->exitStatus(), QProcess::NormalExit);
+        QCOMPARE(copy->exitCode(), 0);
+        QCOMPARE(PlatformSharedMemory::attachCount(segmentKey), -1);
+        QVERIFY(
+            !QSettings("Kestrel Media", "Kestrel Player").value("Application/geometry").isNull());
     }
 
     void secondStartHandsItsPathOver()

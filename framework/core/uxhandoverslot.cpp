@@ -42,7 +42,7 @@ void uxHandoverSlot::writePath(const QString& path)
 
 bool uxHandoverSlot::handOver(const QString& key, const QString& path)
 {
-    QSharedMemory segment(key);
+    PlatformUserSharedMemory segment(key);
     if (!segment.attach(QSharedMemory::ReadWrite))
         return false;
     copyInto(segment, serialise(path));

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "platform/platformusersharedmemory.h"
 #include <QObject>
-#include <QSharedMemory>
 
 class QTimer;
 
@@ -48,7 +48,7 @@ private:
     void clearSlot();
 
     QString m_key;
-    QSharedMemory m_segment;
+    PlatformUserSharedMemory m_segment;
     bool m_attached = false;
     QTimer* m_timer = nullptr;
 };

@@ -39,6 +39,8 @@ const qint64 kDiscEndTolerance = 3000;
 const qint64 kDiscStartDelay = 1000;
 // Smaller changes of the length are libVLC's estimate wobbling, not new media.
 const qint64 kLengthWobble = 1000;
+// How long closing waits for Blu-ray players still stopping.
+const int kTeardownWaitMs = 3000;
 
 QVlcPlayer::FatalErrorHandler s_fatalErrorHandler = nullptr;
 
@@ -85,13 +87,16 @@ QVlcPlayer::~QVlcPlayer()
         m_videoWidget->setPlayer(nullptr);
     if (m_pollTimer)
         killTimer(m_pollTimer);
-    libvlc_event_manager_t* events = libvlc_media_player_event_manager(m_player.get());
-    for (libvlc_event_e type : kPlayerEvents)
-        libvlc_event_detach(events, type, onVlcEvent, this);
+    detachEvents();
     m_stopping = true;
-    libvlc_media_player_stop(m_player.get());
+    if (m_bluray)
+        m_retirer.retire(std::move(m_player));
+    else
+        libvlc_media_player_stop(m_player.get());
     m_player.reset();
     m_media.reset();
+    // A player whose stop never returns keeps the instance alive by itself.
+    m_retirer.waitAll(kTeardownWaitMs);
     m_instance.reset();
 }
 
@@ -121,10 +126,10 @@ void QVlcPlayer::createInstance()
         argv.push_back(option.constData());
     m_instance.reset(libvlc_new(int(argv.size()), argv.data()));
     if (!m_instance) {
-        QString message =
-            QStringLiteral("Could not init libVLC with the options: ") + options.join(' ');
+        QString message = tr("Could not init libVLC with the options: %1").arg(options.join(' '));
         if (!extra.isEmpty())
-            message += QStringLiteral("\nCheck the options in KESTREL_VLC_OPTIONS.");
+            message +=
+                QLatin1Char('\n') + tr("Check the options in %1.").arg("KESTREL_VLC_OPTIONS");
         fail(InstanceFailed, message);
     }
     const uxProductInfo* product = uxProductInfo::instance();
@@ -139,13 +144,39 @@ void QVlcPlayer::createPlayer()
 {
     m_player.reset(libvlc_media_player_new(m_instance.get()));
     if (!m_player)
-        fail(PlayerFailed, QStringLiteral("Could not create the libVLC media player."));
+        fail(PlayerFailed, tr("Could not create the libVLC media player."));
     // The video surface handles mouse and keys itself.
     libvlc_video_set_mouse_input(m_player.get(), 0);
     libvlc_video_set_key_input(m_player.get(), 0);
     libvlc_event_manager_t* events = libvlc_media_player_event_manager(m_player.get());
     for (libvlc_event_e type : kPlayerEvents)
         libvlc_event_attach(events, type, onVlcEvent, this);
+}
+
+void QVlcPlayer::detachEvents()
+{
+    if (!m_player)
+        return;
+    libvlc_event_manager_t* events = libvlc_media_player_event_manager(m_player.get());
+    for (libvlc_event_e type : kPlayerEvents)
+        libvlc_event_detach(events, type, onVlcEvent, this);
+}
+
+void QVlcPlayer::replacePlayer()
+{
+    // Stopping a Blu-ray may never return (see VlcPlayerRetirer): the old
+    // player stops on its own thread and the media continue on a new one.
+    detachEvents();
+    m_retirer.retire(std::move(m_player));
+    createPlayer();
+    if (m_media)
+        libvlc_media_player_set_media(m_player.get(), m_media.get());
+    if (m_deinterlaceEnabled)
+        libvlc_video_set_deinterlace(m_player.get(), m_deinterlaceMode.toLatin1().constData());
+    if (m_adjustEnabled)
+        setAdjust(m_adjust[0], m_adjust[1], int(m_adjust[2]), m_adjust[3], m_adjust[4]);
+    if (!m_audioDevice.isEmpty())
+        libvlc_audio_output_device_set(m_player.get(), nullptr, m_audioDevice.toUtf8().constData());
 }
 
 void QVlcPlayer::setVideoWidget(VlcVideoWidget* widget)
@@ -538,7 +569,10 @@ void QVlcPlayer::stopPlayer()
 {
     m_stopping = true;
     ++m_generation;
-    libvlc_media_player_stop(m_player.get());
+    if (m_bluray)
+        replacePlayer();
+    else
+        libvlc_media_player_stop(m_player.get());
     m_stopping = false;
 }
 
@@ -863,6 +897,7 @@ void QVlcPlayer::setAudioDevice(const QString& id)
         return;
     for (const VlcAudioDevice& device : std::as_const(m_audioDevices)) {
         if (device.id == id) {
+            m_audioDevice = id;
             libvlc_audio_output_device_set(m_player.get(), nullptr, id.toUtf8().constData());
             return;
         }
@@ -901,6 +936,12 @@ bool QVlcPlayer::setAdjust(float contrast, float brightness, int hue, float satu
     if (!m_player)
         return false;
     libvlc_media_player_t* player = m_player.get();
+    m_adjustEnabled = true;
+    m_adjust[0] = contrast;
+    m_adjust[1] = brightness;
+    m_adjust[2] = float(hue);
+    m_adjust[3] = saturation;
+    m_adjust[4] = gamma;
     // libVLC takes any value; the filter's ranges are these.
     libvlc_video_set_adjust_int(player, libvlc_adjust_Enable, 1);
     libvlc_video_set_adjust_float(player, libvlc_adjust_Contrast, qBound(0.0f, contrast, 2.0f));

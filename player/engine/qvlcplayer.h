@@ -2,6 +2,7 @@
 
 #include "player/engine/playbackclock.h"
 #include "player/engine/vlcholders.h"
+#include "player/engine/vlcplayerretirer.h"
 #include "player/engine/vlcrecords.h"
 
 #include <QImage>
@@ -108,6 +109,8 @@ private:
     static void fail(int exitCode, const QString& message);
     void createInstance();
     void createPlayer();
+    void detachEvents();
+    void replacePlayer();
     void postEvent(int type, int generation, qint64 value);
     void handleEvent(int type, int generation, qint64 value);
     void onPlayingEvent();
@@ -135,6 +138,7 @@ private:
     qint64 picturePosition() const;
 
     VlcInstanceHolder m_instance;
+    VlcPlayerRetirer m_retirer;
     VlcPlayerHolder m_player;
     VlcMediaHolder m_media;
     VlcVideoWidget* m_videoWidget = nullptr;
@@ -165,6 +169,10 @@ private:
     int m_volume = -1;
     int m_channel = 0;
     bool m_deinterlaceEnabled = false;
+    // What a fresh media player must be given again.
+    bool m_adjustEnabled = false;
+    float m_adjust[5] = {1.0f, 1.0f, 0.0f, 1.0f, 1.0f};
+    QString m_audioDevice;
     QString m_deinterlaceMode;
     bool m_errorReported = false;
     bool m_titleEndReported = false;

@@ -21,6 +21,8 @@ public:
     }
 
     T* get() const { return m_object; }
+    // Gives up ownership without releasing the object.
+    T* take() { return std::exchange(m_object, nullptr); }
     explicit operator bool() const { return m_object != nullptr; }
     void reset(T* object = nullptr)
     {

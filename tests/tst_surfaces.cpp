@@ -1,0 +1,174 @@
+#include "fixtures/mediafixture.h"
+#include "fixtures/playerprobe.h"
+#include "player/engine/vlcaudiowidget.h"
+#include "player/engine/vlcvideowidget.h"
+#include "testenvironment.h"
+
+#include <QApplication>
+#include <QProcess>
+#include <QVBoxLayout>
+#include <QtTest>
+
+// The video and audio surfaces on a real display under a window manager, with
+// libVLC drawing into the video surface.
+class TestSurfaces : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void init();
+    void cleanup();
+    void replayDrawsIntoANewSurfaceOnly();
+    void fullScreenComesBackAsAChild();
+    void inputBecomesSignals();
+    void audioPictureFitsAndInputBecomesSignals();
+
+private:
+    QWidget* m_window = nullptr;
+    VlcVideoWidget* m_video = nullptr;
+    QVlcPlayer* m_player = nullptr;
+    PlayerProbe* m_probe = nullptr;
+};
+
+// The names of every window on the display.
+static QString windowTree()
+{
+    QProcess xwininfo;
+    xwininfo.start(QStringLiteral("xwininfo"), {QStringLiteral("-root"), QStringLiteral("-tree")});
+    xwininfo.waitForFinished(10000);
+    return QString::fromLocal8Bit(xwininfo.readAllStandardOutput());
+}
+
+void TestSurfaces::init()
+{
+    m_window = new QWidget;
+    m_window->resize(480, 300);
+    auto* layout = new QVBoxLayout(m_window);
+    m_video = new VlcVideoWidget(m_window);
+    layout->addWidget(m_video);
+    m_player = new QVlcPlayer;
+    m_player->setVideoWidget(m_video);
+    m_probe = new PlayerProbe(m_player);
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window));
+}
+
+void TestSurfaces::cleanup()
+{
+    QApplication::restoreOverrideCursor();
+    delete m_player;
+    delete m_window;
+}
+
+void TestSurfaces::replayDrawsIntoANewSurfaceOnly()
+{
+    const QString movie = MediaFixture::movie();
+    QVERIFY(!movie.isEmpty());
+    m_player->openFile(movie);
+    QVERIFY2(m_probe->waitForState(QVlcPlayer::Started), qPrintable(m_probe->order.join(' ')));
+    QTRY_VERIFY_WITH_TIMEOUT(m_probe->vouts > 0, 10000);
+    const WId first = m_video->surfaceHandle();
+    QVERIFY(first != 0);
+    // A second request keeps the surface libVLC already draws into.
+    QCOMPARE(m_video->videoSurfaceHandle(), WId(0));
+    QCOMPARE(m_video->surfaceHandle(), first);
+
+    m_player->stop();
+    QCOMPARE(m_video->surfaceHandle(), WId(0));
+    m_probe->clear();
+    m_player->play();
+    QVERIFY(m_probe->waitForState(QVlcPlayer::Playing));
+    QTRY_VERIFY_WITH_TIMEOUT(m_probe->vouts > 0, 10000);
+    const WId second = m_video->surfaceHandle();
+    QVERIFY(second != 0 && second != first);
+    // libVLC opens a window of its own when it has no valid one to draw into.
+    QVERIFY2(!windowTree().contains(QStringLiteral("VLC"), Qt::CaseInsensitive),
+             qPrintable(windowTree()));
+}
+
+void TestSurfaces::fullScreenComesBackAsAChild()
+{
+    const Qt::WindowFlags flags = m_video->windowFlags();
+    QVERIFY(!m_video->isWindow());
+    m_video->toggleFullscreen();
+    QTRY_VERIFY(m_video->isFullScreen());
+    QVERIFY(m_video->isWindow());
+    QTRY_COMPARE(m_video->window()->geometry(), m_video->screen()->geometry());
+    m_video->toggleFullscreen();
+    QTRY_VERIFY(!m_video->isFullScreen());
+    QVERIFY(!m_video->isWindow());
+    QCOMPARE(m_video->windowFlags(), flags);
+    QCOMPARE(m_video->parentWidget(), m_window);
+}
+
+void TestSurfaces::inputBecomesSignals()
+{
+    QSignalSpy fullscreen(m_video, &VlcVideoWidget::fullscreen);
+    QSignalSpy playerFullscreen(m_player, &QVlcPlayer::toggleFullscreen);
+    QSignalSpy rightClick(m_video, &VlcVideoWidget::rightClick);
+    QSignalSpy menu(m_player, &QVlcPlayer::popupContextMenu);
+    QSignalSpy wheel(m_video, &VlcVideoWidget::wheel);
+    QSignalSpy out(m_video, &VlcVideoWidget::outFullscreen);
+
+    QTest::mouseDClick(m_video, Qt::LeftButton);
+    QTest::keyClick(m_video, Qt::Key_F);
+    QCOMPARE(fullscreen.count(), 2);
+    QCOMPARE(playerFullscreen.count(), 2);
+
+    const QPoint at(20, 30);
+    QTest::mouseClick(m_video, Qt::RightButton, Qt::NoModifier, at);
+    QCOMPARE(rightClick.count(), 1);
+    QCOMPARE(rightClick.first().first().toPoint(), m_video->mapToGlobal(at));
+    QCOMPARE(menu.count(), 1);
+    QCOMPARE(menu.first().first().toBool(), true);
+    QTest::mouseClick(m_video, Qt::LeftButton);
+    QCOMPARE(rightClick.count(), 1);
+
+    for (int delta : {120, -120, 0}) {
+        QWheelEvent event(QPointF(10, 10), m_video->mapToGlobal(QPointF(10, 10)), QPoint(),
+                          QPoint(0, delta), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(m_video, &event);
+    }
+    QCOMPARE(wheel.count(), 3);
+    QCOMPARE(wheel.at(0).first().toBool(), true);
+    QCOMPARE(wheel.at(1).first().toBool(), false);
+    QCOMPARE(wheel.at(2).first().toBool(), false);
+
+    // Escape only means something in full screen.
+    QTest::keyClick(m_video, Qt::Key_Escape);
+    QCOMPARE(out.count(), 0);
+    m_video->toggleFullscreen();
+    QTRY_VERIFY(m_video->isFullScreen());
+    QTest::keyClick(m_video, Qt::Key_Escape);
+    QCOMPARE(out.count(), 1);
+    m_video->toggleFullscreen();
+    QTRY_VERIFY(!m_video->isFullScreen());
+}
+
+void TestSurfaces::audioPictureFitsAndInputBecomesSignals()
+{
+    const QRect area(0, 0, 400, 300);
+    // Wider than the area: fitted to its width, centred vertically.
+    QCOMPARE(VlcAudioWidget::fitPicture(QSize(800, 200), area), QRect(0, 100, 400, 100));
+    // Taller: fitted to its height, centred horizontally.
+    QCOMPARE(VlcAudioWidget::fitPicture(QSize(100, 600), area), QRect(175, 0, 50, 300));
+    QCOMPARE(VlcAudioWidget::fitPicture(QSize(), area), QRect());
+
+    VlcAudioWidget audio(m_window);
+    m_window->layout()->addWidget(&audio);
+    audio.show();
+    QSignalSpy fullscreen(&audio, &VlcAudioWidget::fullscreen);
+    QSignalSpy menu(&audio, &VlcAudioWidget::popupContextMenu);
+    QTest::mouseDClick(&audio, Qt::LeftButton);
+    QTest::mouseClick(&audio, Qt::RightButton);
+    QTest::mouseClick(&audio, Qt::LeftButton);
+    QCOMPARE(fullscreen.count(), 1);
+    QCOMPARE(menu.count(), 1);
+    QCOMPARE(menu.first().first().toBool(), true);
+    // Black around the picture, and black everywhere without it.
+    audio.setShowPicture(false);
+    const QImage plain = audio.grab().toImage();
+    QCOMPARE(plain.pixelColor(plain.width() / 2, plain.height() / 2), QColor(Qt::black));
+}
+
+KP_TEST_MAIN(TestSurfaces)
+#include "tst_surfaces.moc"

@@ -191,4 +191,19 @@
         <translation>Schließen</translation>
     </message>
 </context>
+<context>
+    <name>QVlcPlayer</name>
+    <message>
+        <source>Could not init libVLC with the options: %1</source>
+        <translation>libVLC konnte mit diesen Optionen nicht gestartet werden: %1</translation>
+    </message>
+    <message>
+        <source>Check the options in %1.</source>
+        <translation>Prüfen Sie die Optionen in %1.</translation>
+    </message>
+    <message>
+        <source>Could not create the libVLC media player.</source>
+        <translation>Der libVLC-Mediaplayer konnte nicht erstellt werden.</translation>
+    </message>
+</context>
 </TS>

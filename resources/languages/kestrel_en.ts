@@ -191,4 +191,19 @@
         <translation>Close</translation>
     </message>
 </context>
+<context>
+    <name>QVlcPlayer</name>
+    <message>
+        <source>Could not init libVLC with the options: %1</source>
+        <translation>Could not init libVLC with the options: %1</translation>
+    </message>
+    <message>
+        <source>Check the options in %1.</source>
+        <translation>Check the options in %1.</translation>
+    </message>
+    <message>
+        <source>Could not create the libVLC media player.</source>
+        <translation>Could not create the libVLC media player.</translation>
+    </message>
+</context>
 </TS>

@@ -191,4 +191,19 @@
         <translation>Cerrar</translation>
     </message>
 </context>
+<context>
+    <name>QVlcPlayer</name>
+    <message>
+        <source>Could not init libVLC with the options: %1</source>
+        <translation>No se pudo iniciar libVLC con las opciones: %1</translation>
+    </message>
+    <message>
+        <source>Check the options in %1.</source>
+        <translation>Compruebe las opciones de %1.</translation>
+    </message>
+    <message>
+        <source>Could not create the libVLC media player.</source>
+        <translation>No se pudo crear el reproductor multimedia de libVLC.</translation>
+    </message>
+</context>
 </TS>

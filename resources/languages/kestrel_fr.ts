@@ -191,4 +191,19 @@
         <translation>Fermer</translation>
     </message>
 </context>
+<context>
+    <name>QVlcPlayer</name>
+    <message>
+        <source>Could not init libVLC with the options: %1</source>
+        <translation>Impossible d&apos;initialiser libVLC avec les options : %1</translation>
+    </message>
+    <message>
+        <source>Check the options in %1.</source>
+        <translation>Vérifiez les options dans %1.</translation>
+    </message>
+    <message>
+        <source>Could not create the libVLC media player.</source>
+        <translation>Impossible de créer le lecteur multimédia libVLC.</translation>
+    </message>
+</context>
 </TS>

@@ -191,4 +191,19 @@
         <translation>閉じる</translation>
     </message>
 </context>
+<context>
+    <name>QVlcPlayer</name>
+    <message>
+        <source>Could not init libVLC with the options: %1</source>
+        <translation>次のオプションで libVLC を初期化できませんでした: %1</translation>
+    </message>
+    <message>
+        <source>Check the options in %1.</source>
+        <translation>%1 のオプションを確認してください。</translation>
+    </message>
+    <message>
+        <source>Could not create the libVLC media player.</source>
+        <translation>libVLC メディアプレーヤーを作成できませんでした。</translation>
+    </message>
+</context>
 </TS>

@@ -191,4 +191,19 @@
         <translation>关闭</translation>
     </message>
 </context>
+<context>
+    <name>QVlcPlayer</name>
+    <message>
+        <source>Could not init libVLC with the options: %1</source>
+        <translation>无法使用以下选项初始化 libVLC：%1</translation>
+    </message>
+    <message>
+        <source>Check the options in %1.</source>
+        <translation>请检查 %1 中的选项。</translation>
+    </message>
+    <message>
+        <source>Could not create the libVLC media player.</source>
+        <translation>无法创建 libVLC 媒体播放器。</translation>
+    </message>
+</context>
 </TS>

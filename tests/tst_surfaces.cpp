@@ -5,6 +5,7 @@
 #include "testenvironment.h"
 
 #include <QApplication>
+#include <QMouseEvent>
 #include <QProcess>
 #include <QVBoxLayout>
 #include <QtTest>
@@ -21,8 +22,11 @@ private Q_SLOTS:
     void fullScreenComesBackAsAChild();
     void inputBecomesSignals();
     void audioPictureFitsAndInputBecomesSignals();
+    void mouseHidesOnlyInFullScreenWhenEnabled();
 
 private:
+    void moveMouse();
+
     QWidget* m_window = nullptr;
     VlcVideoWidget* m_video = nullptr;
     QVlcPlayer* m_player = nullptr;
@@ -168,6 +172,44 @@ void TestSurfaces::audioPictureFitsAndInputBecomesSignals()
     audio.setShowPicture(false);
     const QImage plain = audio.grab().toImage();
     QCOMPARE(plain.pixelColor(plain.width() / 2, plain.height() / 2), QColor(Qt::black));
+}
+
+void TestSurfaces::moveMouse()
+{
+    const QPointF at(40, 40);
+    QMouseEvent move(QEvent::MouseMove, at, m_video->mapToGlobal(at), Qt::NoButton, Qt::NoButton,
+                     Qt::NoModifier);
+    QApplication::sendEvent(m_video, &move);
+}
+
+void TestSurfaces::mouseHidesOnlyInFullScreenWhenEnabled()
+{
+    QSignalSpy shown(m_video, &VlcVideoWidget::mouseShow);
+    QSignalSpy hidden(m_video, &VlcVideoWidget::mouseHide);
+    m_video->enableMouseHide();
+    moveMouse(); // not in full screen: nothing
+    QCOMPARE(shown.count(), 0);
+
+    m_video->toggleFullscreen();
+    QTRY_VERIFY(m_video->isFullScreen());
+    moveMouse();
+    QCOMPARE(shown.count(), 1);
+    QTRY_COMPARE(hidden.count(), 1);
+    QVERIFY(QApplication::overrideCursor());
+    QCOMPARE(QApplication::overrideCursor()->shape(), Qt::BlankCursor);
+    moveMouse(); // the pointer comes back at once
+    QVERIFY(!QApplication::overrideCursor());
+    QTRY_COMPARE(hidden.count(), 2);
+
+    m_video->disableMouseHide();
+    QApplication::restoreOverrideCursor();
+    moveMouse();
+    QCOMPARE(shown.count(), 3);
+    QTest::qWait(1500);
+    QCOMPARE(hidden.count(), 2);
+    QVERIFY(!QApplication::overrideCursor());
+    m_video->toggleFullscreen();
+    QTRY_VERIFY(!m_video->isFullScreen());
 }
 
 KP_TEST_MAIN(TestSurfaces)

@@ -137,6 +137,15 @@ void TestBluray::damagedDiscsFail()
     const QString root = BlurayAuthor::disc(BlurayAuthor::Damage(damage));
     QVERIFY(!root.isEmpty());
     m_player->openBD(root);
+    // A disc that still starts waits paused at its first picture, as for the
+    // player window; playing on must run into the damage.
+    QVERIFY2(
+        QTest::qWaitFor([this] { return m_probe->errors > 0 || m_probe->prepared > 0; }, 30000),
+        qPrintable(m_probe->order.join(' ')));
+    if (m_probe->errors == 0) {
+        QVERIFY(m_probe->waitForState(QVlcPlayer::Paused));
+        m_player->pause(); // resumes
+    }
     QVERIFY2(QTest::qWaitFor([this] { return m_probe->errors > 0; }, 30000),
              qPrintable(m_probe->order.join(' ')));
     QVERIFY(m_probe->waitForIdle());

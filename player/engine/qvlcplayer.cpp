@@ -372,9 +372,12 @@ void QVlcPlayer::pollTime(qint64 time)
 void QVlcPlayer::pollEnd()
 {
     // A file that is not media at all ends without ever having a length or a
-    // time; a damaged disc ends long before its title does.
+    // time; a damaged disc ends long before its title does. libVLC's own time
+    // follows the read position, so once the input has ended it tells how far
+    // the stream could be read (the picture may lag it after a late seek).
     const bool discEnd = m_bluray && !m_opening && m_length > 0;
-    if (discEnd && picturePosition() >= m_length - kDiscEndTolerance) {
+    const qint64 reached = qMax(qMax(m_lastTime, qint64(m_eventTime)), m_clock.position());
+    if (discEnd && reached >= m_length - kDiscEndTolerance) {
         if (!m_titleEndReported) {
             m_titleEndReported = true;
             emit blurayTitleEnded();
@@ -512,6 +515,7 @@ void QVlcPlayer::resetMedia(const QString& location, bool bluray)
     m_location = location;
     m_bluray = bluray;
     m_lastTime = 0;
+    m_eventTime = 0;
     m_length = 0;
     m_titleInfoRead = false;
     m_opening = false;

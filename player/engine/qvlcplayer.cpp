@@ -35,6 +35,8 @@ const qint64 kTitleEndMargin = 500;
 // libVLC's own end of a Blu-ray title counts as the title's end this close to
 // its length; further away the disc is damaged.
 const qint64 kDiscEndTolerance = 3000;
+// A seek this close to a disc title's end makes its end expected.
+const qint64 kLateSeekWindow = 10000;
 // Playing this long without a time counts as started on a Blu-ray.
 const qint64 kDiscStartDelay = 1000;
 // Smaller changes of the length are libVLC's estimate wobbling, not new media.
@@ -376,8 +378,11 @@ void QVlcPlayer::pollEnd()
     // follows the read position, so once the input has ended it tells how far
     // the stream could be read (the picture may lag it after a late seek).
     const bool discEnd = m_bluray && !m_opening && m_length > 0;
+    // After a seek into the last seconds the rest may be read and played before
+    // any time is reported; an end then is no sign of damage.
     const qint64 reached = qMax(qMax(m_lastTime, qint64(m_eventTime)), m_clock.position());
-    if (discEnd && reached >= m_length - kDiscEndTolerance) {
+    const bool seekedNearEnd = m_seekTarget >= m_length - kLateSeekWindow;
+    if (discEnd && (reached >= m_length - kDiscEndTolerance || seekedNearEnd)) {
         if (!m_titleEndReported) {
             m_titleEndReported = true;
             emit blurayTitleEnded();
@@ -430,6 +435,7 @@ void QVlcPlayer::pollTitleEnd()
     libvlc_media_player_set_pause(m_player.get(), 1);
     libvlc_media_player_set_time(m_player.get(), 0);
     m_clock.reset(0);
+    m_seekTarget = -1;
     emit blurayTitleEnded();
 }
 
@@ -516,6 +522,7 @@ void QVlcPlayer::resetMedia(const QString& location, bool bluray)
     m_bluray = bluray;
     m_lastTime = 0;
     m_eventTime = 0;
+    m_seekTarget = -1;
     m_length = 0;
     m_titleInfoRead = false;
     m_opening = false;
@@ -609,6 +616,7 @@ void QVlcPlayer::seek(float pos)
     const qint64 ms = qint64(pos * 1000.0f);
     libvlc_media_player_set_time(m_player.get(), ms);
     m_clock.reset(ms);
+    m_seekTarget = ms;
 }
 
 bool QVlcPlayer::setVolume(int volume)

@@ -165,6 +165,7 @@ private:
     // Events posted for an earlier media or before a stop carry an older generation.
     std::atomic<int> m_generation{0};
     std::atomic<qint64> m_eventTime{0};
+    qint64 m_seekTarget = -1;
     std::atomic<bool> m_timeEventPosted{false};
     int m_volume = -1;
     int m_channel = 0;

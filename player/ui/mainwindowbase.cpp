@@ -1,6 +1,9 @@
 #include "player/ui/mainwindowbase.h"
 
+#include "framework/core/uxproductinfo.h"
 #include "framework/core/uxsrcmgr.h"
+#include "framework/ui/uxmessagebox.h"
+#include "player/engine/qvlcplayer.h"
 
 #include <QActionGroup>
 #include <QFrame>
@@ -8,8 +11,19 @@
 #include <QMenuBar>
 #include <QVBoxLayout>
 
+namespace {
+
+// The media library cannot run: tell the user before the process ends.
+void showFatalError(int, const QString& message)
+{
+    uxMessageBox::information(nullptr, uxProductInfo::instance()->name(), message);
+}
+
+} // namespace
+
 MainWindowBase::MainWindowBase(QWidget* parent) : uxMainWindowBase(parent)
 {
+    QVlcPlayer::setFatalErrorHandler(showFatalError);
     buildForm();
     setupMenus(m_menuBar);
     addSkinMenu();

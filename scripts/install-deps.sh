@@ -6,7 +6,7 @@ set -euo pipefail
 PACKAGES=(
   build-essential cmake pkg-config git
   qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
-  qt6-translations-l10n libqt6svg6-dev qt6-image-formats-plugins
+  qt6-translations-l10n qt6-svg-dev qt6-image-formats-plugins
   libvlc-dev vlc-plugin-base vlc-plugin-video-output libbluray-dev
   nettle-dev libblkid-dev libudev-dev libxcb1-dev
   xvfb openbox x11-utils xdotool imagemagick ffmpeg genisoimage udftools xorriso

@@ -339,8 +339,8 @@ QString uxSrcMgr::nativeLanguageName(const QString& code)
 
 QString uxSrcMgr::translate(const char* text)
 {
-    return QCoreApplication::translate("uxSrcMgr",
-                                       QString::fromLatin1(text).toLatin1().constData());
+    // The source texts are Latin-1 already; a round trip through QString changes nothing.
+    return QCoreApplication::translate("uxSrcMgr", text);
 }
 
 QString uxSrcMgr::configDir() const

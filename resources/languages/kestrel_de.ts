@@ -29,6 +29,44 @@
     </message>
 </context>
 <context>
+    <name>QBluRayMenu</name>
+    <message>
+        <source>Play Movie</source>
+        <translation>Film abspielen</translation>
+    </message>
+    <message>
+        <source>Chapter</source>
+        <translation>Kapitel</translation>
+    </message>
+    <message>
+        <source>Audio</source>
+        <translation>Audio</translation>
+    </message>
+    <message>
+        <source>Subtitle</source>
+        <translation>Untertitel</translation>
+    </message>
+    <message>
+        <source>Other Titles</source>
+        <translation>Weitere Titel</translation>
+    </message>
+</context>
+<context>
+    <name>QVlcPlayer</name>
+    <message>
+        <source>Could not init libVLC with the options: %1</source>
+        <translation>libVLC konnte mit diesen Optionen nicht gestartet werden: %1</translation>
+    </message>
+    <message>
+        <source>Check the options in %1.</source>
+        <translation>Prüfen Sie die Optionen in %1.</translation>
+    </message>
+    <message>
+        <source>Could not create the libVLC media player.</source>
+        <translation>Der libVLC-Mediaplayer konnte nicht erstellt werden.</translation>
+    </message>
+</context>
+<context>
     <name>uxAboutDlg</name>
     <message>
         <source>About</source>
@@ -189,21 +227,6 @@
     <message>
         <source>Close</source>
         <translation>Schließen</translation>
-    </message>
-</context>
-<context>
-    <name>QVlcPlayer</name>
-    <message>
-        <source>Could not init libVLC with the options: %1</source>
-        <translation>libVLC konnte mit diesen Optionen nicht gestartet werden: %1</translation>
-    </message>
-    <message>
-        <source>Check the options in %1.</source>
-        <translation>Prüfen Sie die Optionen in %1.</translation>
-    </message>
-    <message>
-        <source>Could not create the libVLC media player.</source>
-        <translation>Der libVLC-Mediaplayer konnte nicht erstellt werden.</translation>
     </message>
 </context>
 </TS>

@@ -29,6 +29,44 @@
     </message>
 </context>
 <context>
+    <name>QBluRayMenu</name>
+    <message>
+        <source>Play Movie</source>
+        <translation>Play Movie</translation>
+    </message>
+    <message>
+        <source>Chapter</source>
+        <translation>Chapter</translation>
+    </message>
+    <message>
+        <source>Audio</source>
+        <translation>Audio</translation>
+    </message>
+    <message>
+        <source>Subtitle</source>
+        <translation>Subtitle</translation>
+    </message>
+    <message>
+        <source>Other Titles</source>
+        <translation>Other Titles</translation>
+    </message>
+</context>
+<context>
+    <name>QVlcPlayer</name>
+    <message>
+        <source>Could not init libVLC with the options: %1</source>
+        <translation>Could not init libVLC with the options: %1</translation>
+    </message>
+    <message>
+        <source>Check the options in %1.</source>
+        <translation>Check the options in %1.</translation>
+    </message>
+    <message>
+        <source>Could not create the libVLC media player.</source>
+        <translation>Could not create the libVLC media player.</translation>
+    </message>
+</context>
+<context>
     <name>uxAboutDlg</name>
     <message>
         <source>About</source>
@@ -189,21 +227,6 @@
     <message>
         <source>Close</source>
         <translation>Close</translation>
-    </message>
-</context>
-<context>
-    <name>QVlcPlayer</name>
-    <message>
-        <source>Could not init libVLC with the options: %1</source>
-        <translation>Could not init libVLC with the options: %1</translation>
-    </message>
-    <message>
-        <source>Check the options in %1.</source>
-        <translation>Check the options in %1.</translation>
-    </message>
-    <message>
-        <source>Could not create the libVLC media player.</source>
-        <translation>Could not create the libVLC media player.</translation>
     </message>
 </context>
 </TS>

@@ -29,6 +29,44 @@
     </message>
 </context>
 <context>
+    <name>QBluRayMenu</name>
+    <message>
+        <source>Play Movie</source>
+        <translation>Reproducir película</translation>
+    </message>
+    <message>
+        <source>Chapter</source>
+        <translation>Capítulo</translation>
+    </message>
+    <message>
+        <source>Audio</source>
+        <translation>Audio</translation>
+    </message>
+    <message>
+        <source>Subtitle</source>
+        <translation>Subtítulos</translation>
+    </message>
+    <message>
+        <source>Other Titles</source>
+        <translation>Otros títulos</translation>
+    </message>
+</context>
+<context>
+    <name>QVlcPlayer</name>
+    <message>
+        <source>Could not init libVLC with the options: %1</source>
+        <translation>No se pudo iniciar libVLC con las opciones: %1</translation>
+    </message>
+    <message>
+        <source>Check the options in %1.</source>
+        <translation>Compruebe las opciones de %1.</translation>
+    </message>
+    <message>
+        <source>Could not create the libVLC media player.</source>
+        <translation>No se pudo crear el reproductor multimedia de libVLC.</translation>
+    </message>
+</context>
+<context>
     <name>uxAboutDlg</name>
     <message>
         <source>About</source>
@@ -189,21 +227,6 @@
     <message>
         <source>Close</source>
         <translation>Cerrar</translation>
-    </message>
-</context>
-<context>
-    <name>QVlcPlayer</name>
-    <message>
-        <source>Could not init libVLC with the options: %1</source>
-        <translation>No se pudo iniciar libVLC con las opciones: %1</translation>
-    </message>
-    <message>
-        <source>Check the options in %1.</source>
-        <translation>Compruebe las opciones de %1.</translation>
-    </message>
-    <message>
-        <source>Could not create the libVLC media player.</source>
-        <translation>No se pudo crear el reproductor multimedia de libVLC.</translation>
     </message>
 </context>
 </TS>

@@ -21,11 +21,49 @@
     </message>
     <message>
         <source>Loading skin...</source>
-        <translation>Chargement de l'apparence...</translation>
+        <translation>Chargement de l&apos;apparence...</translation>
     </message>
     <message>
         <source>Preparing main window...</source>
         <translation>Préparation de la fenêtre principale...</translation>
+    </message>
+</context>
+<context>
+    <name>QBluRayMenu</name>
+    <message>
+        <source>Play Movie</source>
+        <translation>Lire le film</translation>
+    </message>
+    <message>
+        <source>Chapter</source>
+        <translation>Chapitre</translation>
+    </message>
+    <message>
+        <source>Audio</source>
+        <translation>Audio</translation>
+    </message>
+    <message>
+        <source>Subtitle</source>
+        <translation>Sous-titres</translation>
+    </message>
+    <message>
+        <source>Other Titles</source>
+        <translation>Autres titres</translation>
+    </message>
+</context>
+<context>
+    <name>QVlcPlayer</name>
+    <message>
+        <source>Could not init libVLC with the options: %1</source>
+        <translation>Impossible d&apos;initialiser libVLC avec les options : %1</translation>
+    </message>
+    <message>
+        <source>Check the options in %1.</source>
+        <translation>Vérifiez les options dans %1.</translation>
+    </message>
+    <message>
+        <source>Could not create the libVLC media player.</source>
+        <translation>Impossible de créer le lecteur multimédia libVLC.</translation>
     </message>
 </context>
 <context>
@@ -99,7 +137,7 @@
     </message>
     <message>
         <source>User Help</source>
-        <translation>Manuel d'utilisation</translation>
+        <translation>Manuel d&apos;utilisation</translation>
     </message>
     <message>
         <source>&amp;Online Help</source>
@@ -189,21 +227,6 @@
     <message>
         <source>Close</source>
         <translation>Fermer</translation>
-    </message>
-</context>
-<context>
-    <name>QVlcPlayer</name>
-    <message>
-        <source>Could not init libVLC with the options: %1</source>
-        <translation>Impossible d&apos;initialiser libVLC avec les options : %1</translation>
-    </message>
-    <message>
-        <source>Check the options in %1.</source>
-        <translation>Vérifiez les options dans %1.</translation>
-    </message>
-    <message>
-        <source>Could not create the libVLC media player.</source>
-        <translation>Impossible de créer le lecteur multimédia libVLC.</translation>
     </message>
 </context>
 </TS>

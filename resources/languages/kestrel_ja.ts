@@ -29,6 +29,44 @@
     </message>
 </context>
 <context>
+    <name>QBluRayMenu</name>
+    <message>
+        <source>Play Movie</source>
+        <translation>本編を再生</translation>
+    </message>
+    <message>
+        <source>Chapter</source>
+        <translation>チャプター</translation>
+    </message>
+    <message>
+        <source>Audio</source>
+        <translation>音声</translation>
+    </message>
+    <message>
+        <source>Subtitle</source>
+        <translation>字幕</translation>
+    </message>
+    <message>
+        <source>Other Titles</source>
+        <translation>その他のタイトル</translation>
+    </message>
+</context>
+<context>
+    <name>QVlcPlayer</name>
+    <message>
+        <source>Could not init libVLC with the options: %1</source>
+        <translation>次のオプションで libVLC を初期化できませんでした: %1</translation>
+    </message>
+    <message>
+        <source>Check the options in %1.</source>
+        <translation>%1 のオプションを確認してください。</translation>
+    </message>
+    <message>
+        <source>Could not create the libVLC media player.</source>
+        <translation>libVLC メディアプレーヤーを作成できませんでした。</translation>
+    </message>
+</context>
+<context>
     <name>uxAboutDlg</name>
     <message>
         <source>About</source>
@@ -189,21 +227,6 @@
     <message>
         <source>Close</source>
         <translation>閉じる</translation>
-    </message>
-</context>
-<context>
-    <name>QVlcPlayer</name>
-    <message>
-        <source>Could not init libVLC with the options: %1</source>
-        <translation>次のオプションで libVLC を初期化できませんでした: %1</translation>
-    </message>
-    <message>
-        <source>Check the options in %1.</source>
-        <translation>%1 のオプションを確認してください。</translation>
-    </message>
-    <message>
-        <source>Could not create the libVLC media player.</source>
-        <translation>libVLC メディアプレーヤーを作成できませんでした。</translation>
     </message>
 </context>
 </TS>

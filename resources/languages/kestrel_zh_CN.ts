@@ -29,6 +29,44 @@
     </message>
 </context>
 <context>
+    <name>QBluRayMenu</name>
+    <message>
+        <source>Play Movie</source>
+        <translation>播放影片</translation>
+    </message>
+    <message>
+        <source>Chapter</source>
+        <translation>章节</translation>
+    </message>
+    <message>
+        <source>Audio</source>
+        <translation>音频</translation>
+    </message>
+    <message>
+        <source>Subtitle</source>
+        <translation>字幕</translation>
+    </message>
+    <message>
+        <source>Other Titles</source>
+        <translation>其他标题</translation>
+    </message>
+</context>
+<context>
+    <name>QVlcPlayer</name>
+    <message>
+        <source>Could not init libVLC with the options: %1</source>
+        <translation>无法使用以下选项初始化 libVLC：%1</translation>
+    </message>
+    <message>
+        <source>Check the options in %1.</source>
+        <translation>请检查 %1 中的选项。</translation>
+    </message>
+    <message>
+        <source>Could not create the libVLC media player.</source>
+        <translation>无法创建 libVLC 媒体播放器。</translation>
+    </message>
+</context>
+<context>
     <name>uxAboutDlg</name>
     <message>
         <source>About</source>
@@ -189,21 +227,6 @@
     <message>
         <source>Close</source>
         <translation>关闭</translation>
-    </message>
-</context>
-<context>
-    <name>QVlcPlayer</name>
-    <message>
-        <source>Could not init libVLC with the options: %1</source>
-        <translation>无法使用以下选项初始化 libVLC：%1</translation>
-    </message>
-    <message>
-        <source>Check the options in %1.</source>
-        <translation>请检查 %1 中的选项。</translation>
-    </message>
-    <message>
-        <source>Could not create the libVLC media player.</source>
-        <translation>无法创建 libVLC 媒体播放器。</translation>
     </message>
 </context>
 </TS>

@@ -1,0 +1,10 @@
+# The Blu-ray navigation menu, on a live window and a real player.
+kp_add_test(tst_bluraymenu LABELS gui disc
+  SOURCES tst_bluraymenu.cpp fixtures/blurayauthor.h fixtures/blurayauthor.cpp
+          ${KP_ENGINE_FIXTURES}
+  LIBS kp_player_discs
+  ENV "KESTREL_VLC_OPTIONS=${KP_ENGINE_QUIET} --vout=dummy")
+target_compile_definitions(tst_bluraymenu PRIVATE
+  KESTREL_TEST_MEDIA_DIR="${CMAKE_BINARY_DIR}/tests/media")
+set_tests_properties(tst_bluraymenu PROPERTIES TIMEOUT 600)
+add_dependencies(tst_bluraymenu kp_languages)

@@ -2,6 +2,7 @@
 
 #include "framework/core/uxproductinfo.h"
 #include "framework/core/uxsrcmgr.h"
+#include "framework/ui/uxformparts.h"
 
 #include <QEvent>
 #include <QFrame>
@@ -13,13 +14,6 @@ namespace {
 
 const int PictureWidth = 476;
 const int PictureHeight = 138;
-
-QFrame* namedFrame(QWidget* parent, const char* name)
-{
-    auto* frame = new QFrame(parent);
-    frame->setObjectName(QLatin1String(name));
-    return frame;
-}
 
 } // namespace
 
@@ -57,7 +51,7 @@ void uxAboutDlg::buildUi()
     outer->setObjectName(QStringLiteral("verticalLayout_2"));
     outer->setSpacing(0);
     outer->setContentsMargins(0, 0, 0, 0);
-    QFrame* client = namedFrame(this, "uxDialogExClient");
+    QFrame* client = uxFormParts::frame(this, "uxDialogExClient");
     outer->addWidget(client);
     auto* clientLayout = new QVBoxLayout(client);
     clientLayout->setObjectName(QStringLiteral("verticalLayout_4"));
@@ -69,7 +63,7 @@ void uxAboutDlg::buildUi()
 
 void uxAboutDlg::buildImageRow(QWidget* client)
 {
-    QFrame* row = namedFrame(client, "frmAboutImageContainter");
+    QFrame* row = uxFormParts::frame(client, "frmAboutImageContainter");
     auto* layout = new QHBoxLayout(row);
     layout->setObjectName(QStringLiteral("horizontalLayout_3"));
     layout->setSpacing(0);
@@ -83,11 +77,11 @@ void uxAboutDlg::buildImageRow(QWidget* client)
 
 void uxAboutDlg::buildContent(QWidget* client)
 {
-    QFrame* content = namedFrame(client, "frmContent");
+    QFrame* content = uxFormParts::frame(client, "frmContent");
     auto* column = new QVBoxLayout(content);
     column->setObjectName(QStringLiteral("verticalLayout"));
 
-    m_horzFrame = namedFrame(content, "frmHorzProductVersion");
+    m_horzFrame = uxFormParts::frame(content, "frmHorzProductVersion");
     auto* row = new QHBoxLayout(m_horzFrame);
     row->setObjectName(QStringLiteral("horizontalLayout"));
     m_labelProduct = addLabel(m_horzFrame, "labelProduct");
@@ -101,7 +95,7 @@ void uxAboutDlg::buildContent(QWidget* client)
     m_labelVersion->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     column->addWidget(m_horzFrame);
 
-    m_vertFrame = namedFrame(content, "frmVertProductVersion");
+    m_vertFrame = uxFormParts::frame(content, "frmVertProductVersion");
     auto* stack = new QVBoxLayout(m_vertFrame);
     stack->setObjectName(QStringLiteral("verticalLayout_3"));
     m_labelProduct2 = addLabel(m_vertFrame, "labelProduct_2");

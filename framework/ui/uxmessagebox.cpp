@@ -1,5 +1,7 @@
 #include "framework/ui/uxmessagebox.h"
 
+#include "framework/ui/uxformparts.h"
+
 #include "framework/core/uxsrcmgr.h"
 
 #include <QFrame>
@@ -8,26 +10,6 @@
 #include <QPushButton>
 #include <QStyle>
 #include <QVBoxLayout>
-
-namespace {
-
-QVBoxLayout* tightColumn(QWidget* parent, const char* name)
-{
-    auto* layout = new QVBoxLayout(parent);
-    layout->setObjectName(QLatin1String(name));
-    layout->setSpacing(0);
-    layout->setContentsMargins(0, 0, 0, 0);
-    return layout;
-}
-
-QFrame* namedFrame(QWidget* parent, const char* name)
-{
-    auto* frame = new QFrame(parent);
-    frame->setObjectName(QLatin1String(name));
-    return frame;
-}
-
-} // namespace
 
 uxMessageBox::uxMessageBox(QWidget* parent)
     : uxDialogBase(parent, Qt::Dialog | Qt::WindowStaysOnTopHint)
@@ -42,15 +24,15 @@ void uxMessageBox::buildUi()
     if (objectName().isEmpty())
         setObjectName(QStringLiteral("uxMessageBox"));
     resize(350, 81);
-    QVBoxLayout* outer = tightColumn(this, "verticalLayout_2");
-    QFrame* client = namedFrame(this, "uxDialogExClient");
+    QVBoxLayout* outer = uxFormParts::tightLayout<QVBoxLayout>(this, "verticalLayout_2");
+    QFrame* client = uxFormParts::frame(this, "uxDialogExClient");
     outer->addWidget(client);
-    QVBoxLayout* clientLayout = tightColumn(client, "verticalLayout_3");
+    QVBoxLayout* clientLayout = uxFormParts::tightLayout<QVBoxLayout>(client, "verticalLayout_3");
 
-    QFrame* content = namedFrame(client, "frmContent");
+    QFrame* content = uxFormParts::frame(client, "frmContent");
     auto* contentLayout = new QVBoxLayout(content);
     contentLayout->setObjectName(QStringLiteral("verticalLayout_4"));
-    QFrame* container = namedFrame(content, "frmContentContainer");
+    QFrame* container = uxFormParts::frame(content, "frmContentContainer");
     auto* row = new QHBoxLayout(container);
     row->setObjectName(QStringLiteral("horizontalLayout_2"));
     row->setContentsMargins(0, 0, 0, 0);
@@ -66,7 +48,7 @@ void uxMessageBox::buildUi()
     contentLayout->addWidget(container);
     clientLayout->addWidget(content);
 
-    QFrame* buttonRow = namedFrame(client, "frmButtonBoxBackGround");
+    QFrame* buttonRow = uxFormParts::frame(client, "frmButtonBoxBackGround");
     buttonRow->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     auto* buttonLayout = new QVBoxLayout(buttonRow);
     buttonLayout->setObjectName(QStringLiteral("verticalLayout"));

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QFrame>
+#include <QLayout>
+
+// Pieces of forms built in code. Skins style widgets by their object names,
+// so every frame and layout of a form carries one.
+class uxFormParts
+{
+public:
+    // A frame named name in parent, added to into when given.
+    static QFrame* frame(QWidget* parent, const char* name, QLayout* into = nullptr);
+
+    template <typename Layout>
+    static Layout* layout(QWidget* parent, const char* name)
+    {
+        auto* layout = new Layout(parent);
+        layout->setObjectName(QLatin1String(name));
+        return layout;
+    }
+
+    // A layout without margins or spacing, for frames that only hold others.
+    template <typename Layout>
+    static Layout* tightLayout(QWidget* parent, const char* name)
+    {
+        Layout* tight = layout<Layout>(parent, name);
+        tight->setSpacing(0);
+        tight->setContentsMargins(0, 0, 0, 0);
+        return tight;
+    }
+};

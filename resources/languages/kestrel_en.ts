@@ -2,6 +2,36 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="en">
 <context>
+    <name>DlgOpenDisc</name>
+    <message>
+        <source>Invalid Blu-ray file.</source>
+        <translation>Invalid Blu-ray file.</translation>
+    </message>
+    <message>
+        <source>Open Disc</source>
+        <translation>Open Disc</translation>
+    </message>
+    <message>
+        <source>Select a Blu-ray disc:</source>
+        <translation>Select a Blu-ray disc:</translation>
+    </message>
+    <message>
+        <source>Open Folder...</source>
+        <translation>Open Folder...</translation>
+    </message>
+</context>
+<context>
+    <name>FfAddFileProcessingDlg</name>
+    <message>
+        <source>Loading</source>
+        <translation>Loading</translation>
+    </message>
+    <message>
+        <source>Loading disc. Please wait...</source>
+        <translation>Loading disc. Please wait...</translation>
+    </message>
+</context>
+<context>
     <name>MediaPlayer_Main</name>
     <message>
         <source>Loading language...</source>
@@ -26,6 +56,53 @@
     <message>
         <source>Preparing main window...</source>
         <translation>Preparing main window...</translation>
+    </message>
+</context>
+<context>
+    <name>PreferencesDialog</name>
+    <message>
+        <source>Preferences</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Snapshot</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Snapshot Folder:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Browse</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Snapshot Format:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Update Settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Check for Updates Automatically</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You have changed some settings. Do you want to save the changes before exiting?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select Snapshot Folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not writable, Please select another one.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "framework/ui/uxmargins.h"
+#include "framework/core/uxmargins.h"
 #include "player/engine/vlcrecords.h"
 
 #include <QColor>

@@ -1,0 +1,2 @@
+# The custom widget library.
+kp_add_test(tst_seekingbar LABELS gui SOURCES tst_seekingbar.cpp LIBS kp_widgets)

@@ -56,6 +56,9 @@ int Startup::run()
         teardownSingletons();
         return 0;
     }
+    // From here on a quit request waits for the event loop instead of ending
+    // the process before the window could save anything.
+    m_quitSignals = std::make_unique<PlatformQuitSignals>();
     openHandover();
     setIcons();
     applyLanguage();
@@ -70,12 +73,13 @@ int Startup::run()
 
 int Startup::runEventLoop()
 {
-    PlatformQuitSignals quitSignals;
-    QObject::connect(&quitSignals, &PlatformQuitSignals::quitRequested, m_mainWindow.get(),
+    QObject::connect(m_quitSignals.get(), &PlatformQuitSignals::quitRequested, m_mainWindow.get(),
                      &QWidget::close);
-    QObject::connect(&quitSignals, &PlatformQuitSignals::quitRequested, qApp,
+    QObject::connect(m_quitSignals.get(), &PlatformQuitSignals::quitRequested, qApp,
                      &QCoreApplication::quit, Qt::QueuedConnection);
-    return QApplication::exec();
+    const int result = QApplication::exec();
+    m_quitSignals.reset();
+    return result;
 }
 
 void Startup::initFramework()

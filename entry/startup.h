@@ -8,6 +8,7 @@
 class QNetworkAccessManager;
 class MainWindowBase;
 class uxHandoverSlot;
+class PlatformQuitSignals;
 class uxSplashScreen;
 
 // One run of the application, from framework initialisation to teardown.
@@ -47,5 +48,6 @@ private:
     std::unique_ptr<uxSplashScreen> m_splash;
     QIcon m_icon;
     std::unique_ptr<uxHandoverSlot> m_handover;
+    std::unique_ptr<PlatformQuitSignals> m_quitSignals;
     bool m_singletonsAlive = false;
 };

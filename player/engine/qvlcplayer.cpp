@@ -958,7 +958,9 @@ bool QVlcPlayer::setAdjust(float contrast, float brightness, int hue, float satu
     libvlc_video_set_adjust_int(player, libvlc_adjust_Enable, 1);
     libvlc_video_set_adjust_float(player, libvlc_adjust_Contrast, qBound(0.0f, contrast, 2.0f));
     libvlc_video_set_adjust_float(player, libvlc_adjust_Brightness, qBound(0.0f, brightness, 2.0f));
-    libvlc_video_set_adjust_float(player, libvlc_adjust_Hue, float(qBound(-180, hue, 180)));
+    // Hue is an angle: callers send 0..360, the filter takes -180..180.
+    const int turn = ((hue % 360) + 540) % 360 - 180;
+    libvlc_video_set_adjust_float(player, libvlc_adjust_Hue, float(turn));
     libvlc_video_set_adjust_float(player, libvlc_adjust_Saturation, qBound(0.0f, saturation, 3.0f));
     libvlc_video_set_adjust_float(player, libvlc_adjust_Gamma, qBound(0.01f, gamma, 10.0f));
     return true;

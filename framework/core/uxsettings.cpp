@@ -77,12 +77,16 @@ QString uxSettings::tempOutputDir() const
                                           QLatin1Char('/') + product->name());
 }
 
-QString uxSettings::snapshotDir() const
+QString uxSettings::defaultSnapshotDir()
 {
     const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    return pathSetting(KeySnapshotPath, documents + QLatin1Char('/') +
-                                            uxProductInfo::instance()->fullName() +
-                                            QStringLiteral("/Snapshot"));
+    return documents + QLatin1Char('/') + uxProductInfo::instance()->fullName()
+           + QStringLiteral("/Snapshot");
+}
+
+QString uxSettings::snapshotDir() const
+{
+    return pathSetting(KeySnapshotPath, defaultSnapshotDir());
 }
 
 void uxSettings::setSnapshotDir(const QString& path)

@@ -15,6 +15,8 @@ public:
     void setValue(const QString& key, const QVariant& value);
 
     QString tempOutputDir() const;
+    // Where snapshots go until the user picks a folder.
+    static QString defaultSnapshotDir();
     QString snapshotDir() const;
     void setSnapshotDir(const QString& path);
     QString snapshotFormat() const;

@@ -4,9 +4,14 @@
 #include <QFile>
 
 #include <blkid/blkid.h>
+#include <fcntl.h>
 #include <libudev.h>
+#include <linux/cdrom.h>
 #include <memory>
+#include <sys/ioctl.h>
+#include <sys/mount.h>
 #include <sys/sysmacros.h>
+#include <unistd.h>
 
 namespace {
 
@@ -137,4 +142,19 @@ bool PlatformOpticalDrives::probeFileSystem(const QString& device, QString& type
         label = QString::fromUtf8(value);
     blkid_free_probe(probe);
     return !type.isEmpty();
+}
+
+bool PlatformOpticalDrives::eject(const QString& root)
+{
+    const QString device = deviceOfRoot(root);
+    if (device.isEmpty())
+        return false;
+    if (umount2(QFile::encodeName(QDir::cleanPath(root)).constData(), 0) != 0)
+        return false;
+    const int fd = open(QFile::encodeName(device).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    const bool ejected = ioctl(fd, CDROMEJECT, 0) == 0;
+    close(fd);
+    return ejected;
 }

@@ -14,5 +14,7 @@ add_dependencies(tst_handoverslot kp-singleinstance-helper)
 add_dependencies(tst_singleinstance kp-singleinstance-helper)
 
 kp_add_test(tst_singleinstance_e2e LABELS e2e
-  SOURCES tst_singleinstance_e2e.cpp
+  SOURCES tst_singleinstance_e2e.cpp fixtures/mediafixture.h fixtures/mediafixture.cpp
   LIBS kp_framework_core)
+target_compile_definitions(tst_singleinstance_e2e PRIVATE
+  KESTREL_TEST_MEDIA_DIR="${CMAKE_BINARY_DIR}/tests/media")

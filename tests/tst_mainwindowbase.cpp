@@ -67,7 +67,9 @@ private Q_SLOTS:
         auto* languages = window.findChild<QMenu*>("menuLanguage");
         QCOMPARE(titles(languages).size(), 6);
         QCOMPARE(action(languages, "ja")->text(), QString("日本語"));
-        QCOMPARE(window.findChild<QMenu*>("menuTools")->menuAction()->menu()->actions().size(), 2);
+        // The player's own tools come first, then the skin and language choices.
+        QCOMPARE(titles(window.findChild<QMenu*>("menuTools")).size(), 4);
+        QCOMPARE(window.findChild<QMenu*>("menuTools")->actions().at(3)->menu(), skins);
         emit help->aboutToShow();
         QVERIFY(window.findChild<QAction*>("actionUser_Help")->isVisible());
 

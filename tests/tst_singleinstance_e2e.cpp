@@ -1,3 +1,4 @@
+#include "fixtures/mediafixture.h"
 #include "framework/core/uxhandoverslot.h"
 #include "platform/platformsharedmemory.h"
 #include "platform/platformusersharedmemory.h"
@@ -267,13 +268,21 @@ private Q_SLOTS:
 
     void secondStartHandsItsPathOver()
     {
-        startCopy();
+        QProcess* running = startCopy();
         QVERIFY(waitForRunningWindow() != 0);
         QCOMPARE(handedOverText(), QString());
 
-        const QString path = "/media/Ein Film ü.mkv";
+        // The running copy takes the path from the slot, empties it and opens the
+        // file, which its recent list keeps when it is asked to quit.
+        const QString path = MediaFixture::awkwardlyNamedMovie();
+        QVERIFY(!path.isEmpty());
         startSecondCopy({path});
-        QCOMPARE(handedOverText(), path);
+        QTRY_COMPARE_WITH_TIMEOUT(handedOverText(), QString(), 10000);
+        running->terminate();
+        QVERIFY(running->waitForFinished(10000));
+        QCOMPARE(running->exitStatus(), QProcess::NormalExit);
+        QCOMPARE(QSettings("Kestrel Media", "Kestrel Player").value("RecentFile/strFile_0").toString(),
+                 path);
     }
 };
 

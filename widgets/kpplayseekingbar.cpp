@@ -2,6 +2,7 @@
 
 #include "framework/core/uxmargins.h"
 
+#include <QLayout>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyleOptionSlider>
@@ -9,6 +10,17 @@
 
 KpPlaySeekingBar::KpPlaySeekingBar(QWidget* parent) : QSlider(parent)
 {
+}
+
+KpPlaySeekingBar* KpPlaySeekingBar::addHorizontal(QWidget* parent, const char* name, int maximum,
+                                                  QLayout* into)
+{
+    auto* bar = new KpPlaySeekingBar(parent);
+    bar->setObjectName(QLatin1String(name));
+    bar->setOrientation(Qt::Horizontal);
+    bar->setMaximum(maximum);
+    into->addWidget(bar);
+    return bar;
 }
 
 void KpPlaySeekingBar::setTrimRangeImage(const QString& path)

@@ -3,6 +3,8 @@
 #include <QPixmap>
 #include <QSlider>
 
+class QLayout;
+
 // A slider that jumps to where it is clicked, leaves skinnable spaces at the
 // ends of its groove, and highlights a range of values with a nine-slice image.
 class KpPlaySeekingBar : public QSlider
@@ -13,6 +15,9 @@ class KpPlaySeekingBar : public QSlider
     Q_PROPERTY(QString grooveOutterSpace READ grooveOutterSpace WRITE setGrooveOutterSpace)
 public:
     explicit KpPlaySeekingBar(QWidget* parent = nullptr);
+    // A horizontal bar named name in parent, ranging 0..maximum, added to into.
+    static KpPlaySeekingBar* addHorizontal(QWidget* parent, const char* name, int maximum,
+                                           QLayout* into);
 
     QString trimRangeImage() const { return m_trimImagePath; }
     void setTrimRangeImage(const QString& path);

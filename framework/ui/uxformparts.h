@@ -11,6 +11,17 @@ public:
     // A frame named name in parent, added to into when given.
     static QFrame* frame(QWidget* parent, const char* name, QLayout* into = nullptr);
 
+    // A widget of type Widget named name in parent, added to into when given.
+    template <typename Widget>
+    static Widget* add(QWidget* parent, const char* name, QLayout* into = nullptr)
+    {
+        auto* widget = new Widget(parent);
+        widget->setObjectName(QLatin1String(name));
+        if (into)
+            into->addWidget(widget);
+        return widget;
+    }
+
     template <typename Layout>
     static Layout* layout(QWidget* parent, const char* name)
     {

@@ -3,9 +3,13 @@
 #include "framework/core/uxproductinfo.h"
 #include "framework/core/uxsrcmgr.h"
 #include "framework/ui/uxmessagebox.h"
+#include "framework/ui/uxformparts.h"
+#include "platform/platformdevicemonitor.h"
 #include "player/engine/qvlcplayer.h"
+#include "player/ui/mainwindow.h"
 
 #include <QActionGroup>
+#include <QCloseEvent>
 #include <QFrame>
 #include <QMenu>
 #include <QMenuBar>
@@ -33,26 +37,33 @@ MainWindowBase::MainWindowBase(QWidget* parent) : uxMainWindowBase(parent)
     initWidgetFrame(true, true, m_menuBar);
 }
 
-// The player's content window takes the client area's place once it exists.
 void MainWindowBase::buildForm()
 {
     setObjectName(QStringLiteral("MainWindowBase"));
-    auto* layout = new QVBoxLayout(this);
-    layout->setObjectName(QStringLiteral("verticalLayout"));
-    layout->setSpacing(0);
-    layout->setContentsMargins(0, 0, 0, 0);
-    auto* client = new QFrame(this);
-    client->setObjectName(QStringLiteral("uxMainWindowClient"));
-    layout->addWidget(client);
+    setWindowTitle(tr("Form"));
+    resize(16, 16);
+    auto* layout = uxFormParts::tightLayout<QVBoxLayout>(this, "verticalLayout");
+    QFrame* client = uxFormParts::frame(this, "uxMainWindowClient", layout);
+    m_mainWindow = new MainWindow();
+    m_mainWindow->setParent(this);
+    m_mainWindow->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
+    m_mainWindow->setHost(this);
     auto* clientLayout = new QVBoxLayout(client);
     clientLayout->setSpacing(0);
     clientLayout->setContentsMargins(0, 0, 0, 0);
-    m_menuBar = new QMenuBar(client);
-    m_menuBar->setObjectName(QStringLiteral("menuBar"));
-    m_clientArea = new QWidget(client);
-    m_clientArea->setObjectName(QStringLiteral("frmPlayerHost"));
-    m_clientArea->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
-    clientLayout->addWidget(m_clientArea, 1);
+    clientLayout->addWidget(m_mainWindow);
+    m_menuBar = m_mainWindow->playerMenuBar();
+    m_devices = new PlatformDeviceMonitor(this);
+    connect(m_devices, &PlatformDeviceMonitor::devicesChanged, this, [this] {
+        emit DeviecArriveal();
+        m_mainWindow->onDevicesChanged();
+    });
+}
+
+void MainWindowBase::closeEvent(QCloseEvent* event)
+{
+    m_mainWindow->runClosingSteps();
+    uxMainWindowBase::closeEvent(event);
 }
 
 QSize MainWindowBase::sizeHint() const

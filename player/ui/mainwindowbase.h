@@ -2,10 +2,13 @@
 
 #include "framework/ui/uxmainwindowbase.h"
 
+class MainWindow;
+class PlatformDeviceMonitor;
 class QMenuBar;
 
-// The application's top-level window. It hosts the player's content in its
-// client frame and offers the Skin and Language choices and the user manual.
+// The application's top-level window. It hosts the player window in its
+// client frame, offers the Skin and Language choices and the user manual, and
+// tells the player when drives or discs change.
 class MainWindowBase : public uxMainWindowBase
 {
     Q_OBJECT
@@ -14,7 +17,13 @@ public:
 
     QSize sizeHint() const override;
     QMenuBar* menuBar() const { return m_menuBar; }
-    QWidget* clientArea() const { return m_clientArea; }
+    MainWindow* playerWindow() const { return m_mainWindow; }
+
+Q_SIGNALS:
+    void DeviecArriveal();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void buildForm();
@@ -23,5 +32,6 @@ private:
     void addUserHelp();
     QMenu* addChoiceMenu(const char* name, const QStringList& values, const char* slot);
 
-    QWidget* m_clientArea = nullptr;
+    MainWindow* m_mainWindow = nullptr;
+    PlatformDeviceMonitor* m_devices = nullptr;
 };

@@ -2,6 +2,41 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de" sourcelanguage="en">
 <context>
+    <name>AdjustDialog</name>
+    <message>
+        <source>Effects</source>
+        <translation>Effekte</translation>
+    </message>
+    <message>
+        <source>Hue</source>
+        <translation>Farbton</translation>
+    </message>
+    <message>
+        <source>Brightness</source>
+        <translation>Helligkeit</translation>
+    </message>
+    <message>
+        <source>Contrast</source>
+        <translation>Kontrast</translation>
+    </message>
+    <message>
+        <source>Saturation</source>
+        <translation>Sättigung</translation>
+    </message>
+    <message>
+        <source>Gamma</source>
+        <translation>Gamma</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+</context>
+<context>
     <name>DlgOpenDisc</name>
     <message>
         <source>Invalid Blu-ray file.</source>
@@ -29,6 +64,303 @@
     <message>
         <source>Loading disc. Please wait...</source>
         <translation>Disc wird geladen. Bitte warten...</translation>
+    </message>
+</context>
+<context>
+    <name>FormControlPanel</name>
+    <message>
+        <source>Form</source>
+        <translation>Formular</translation>
+    </message>
+    <message>
+        <source>Playing:</source>
+        <translation>Wiedergabe:</translation>
+    </message>
+    <message>
+        <source>Full screen</source>
+        <translation>Vollbild</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Wiederherstellen</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Media Files</source>
+        <translation>Mediendateien</translation>
+    </message>
+    <message>
+        <source>All Files</source>
+        <translation>Alle Dateien</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation>Deaktivieren</translation>
+    </message>
+    <message>
+        <source>Track</source>
+        <translation>Spur</translation>
+    </message>
+    <message>
+        <source>Open File</source>
+        <translation>Datei öffnen</translation>
+    </message>
+    <message>
+        <source>Open Disc</source>
+        <translation>Disc öffnen</translation>
+    </message>
+    <message>
+        <source>Invalid Blu-ray file.</source>
+        <translation>Ungültige Blu-ray-Datei.</translation>
+    </message>
+    <message>
+        <source>File loading failed.</source>
+        <translation>Die Datei konnte nicht geladen werden.</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Leeren</translation>
+    </message>
+    <message>
+        <source>Navigational slider</source>
+        <translation>Positionsregler</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stopp</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Wiedergabe</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Previous</source>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Weiter</translation>
+    </message>
+    <message>
+        <source>Navigation panel </source>
+        <translation>Navigationsmenü </translation>
+    </message>
+    <message>
+        <source>Snapshot</source>
+        <translation>Schnappschuss</translation>
+    </message>
+    <message>
+        <source>Open snapshot folder</source>
+        <translation>Schnappschuss-Ordner öffnen</translation>
+    </message>
+    <message>
+        <source>Mute</source>
+        <translation>Stumm</translation>
+    </message>
+    <message>
+        <source>Mute off</source>
+        <translation>Ton an</translation>
+    </message>
+    <message>
+        <source>Adjust volume</source>
+        <translation>Lautstärke einstellen</translation>
+    </message>
+    <message>
+        <source>Full screen</source>
+        <translation>Vollbild</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Wiederherstellen</translation>
+    </message>
+    <message>
+        <source>&amp;Open File...</source>
+        <translation>Datei ö&amp;ffnen...</translation>
+    </message>
+    <message>
+        <source>Open File...</source>
+        <translation>Datei öffnen...</translation>
+    </message>
+    <message>
+        <source>Open Disc...</source>
+        <translation>Disc öffnen...</translation>
+    </message>
+    <message>
+        <source>Stereo</source>
+        <translation>Stereo</translation>
+    </message>
+    <message>
+        <source>Play/Pause</source>
+        <translation>Wiedergabe/Pause</translation>
+    </message>
+    <message>
+        <source>&amp;Preferences</source>
+        <translation>&amp;Einstellungen</translation>
+    </message>
+    <message>
+        <source>Full Screen/Restore</source>
+        <translation>Vollbild/Wiederherstellen</translation>
+    </message>
+    <message>
+        <source>Reverse Stereo</source>
+        <translation>Stereo vertauscht</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Links</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Rechts</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Verwerfen</translation>
+    </message>
+    <message>
+        <source>Blend</source>
+        <translation>Überblenden</translation>
+    </message>
+    <message>
+        <source>Mean</source>
+        <translation>Mittelwert</translation>
+    </message>
+    <message>
+        <source>Bob</source>
+        <translation>Bob</translation>
+    </message>
+    <message>
+        <source>Linear</source>
+        <translation>Linear</translation>
+    </message>
+    <message>
+        <source>X</source>
+        <translation>X</translation>
+    </message>
+    <message>
+        <source>Yadif</source>
+        <translation>Yadif</translation>
+    </message>
+    <message>
+        <source>Yadif (2X)</source>
+        <translation>Yadif (2X)</translation>
+    </message>
+    <message>
+        <source>Phosphor</source>
+        <translation>Phosphor</translation>
+    </message>
+    <message>
+        <source>Film NTSC (IVTC)</source>
+        <translation>Film NTSC (IVTC)</translation>
+    </message>
+    <message>
+        <source>Previous Title</source>
+        <translation>Vorheriger Titel</translation>
+    </message>
+    <message>
+        <source>Previous Chapter</source>
+        <translation>Vorheriges Kapitel</translation>
+    </message>
+    <message>
+        <source>Next Title</source>
+        <translation>Nächster Titel</translation>
+    </message>
+    <message>
+        <source>Next Chapter</source>
+        <translation>Nächstes Kapitel</translation>
+    </message>
+    <message>
+        <source>Half Size</source>
+        <translation>Halbe Größe</translation>
+    </message>
+    <message>
+        <source>Normal Size</source>
+        <translation>Normale Größe</translation>
+    </message>
+    <message>
+        <source>Double Size</source>
+        <translation>Doppelte Größe</translation>
+    </message>
+    <message>
+        <source>Fit to Screen</source>
+        <translation>An Bildschirm anpassen</translation>
+    </message>
+    <message>
+        <source>Navigation Panel</source>
+        <translation>Navigationsmenü</translation>
+    </message>
+    <message>
+        <source>Effects</source>
+        <translation>Effekte</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Datei</translation>
+    </message>
+    <message>
+        <source>Open Recent File</source>
+        <translation>Zuletzt geöffnet</translation>
+    </message>
+    <message>
+        <source>Controls</source>
+        <translation>Steuerung</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Titel</translation>
+    </message>
+    <message>
+        <source>Chapter</source>
+        <translation>Kapitel</translation>
+    </message>
+    <message>
+        <source>Audio</source>
+        <translation>Audio</translation>
+    </message>
+    <message>
+        <source>Audio Track</source>
+        <translation>Audiospur</translation>
+    </message>
+    <message>
+        <source>Audio Channel</source>
+        <translation>Audiokanal</translation>
+    </message>
+    <message>
+        <source>Audio Device</source>
+        <translation>Audiogerät</translation>
+    </message>
+    <message>
+        <source>Video</source>
+        <translation>Video</translation>
+    </message>
+    <message>
+        <source>Video Track</source>
+        <translation>Videospur</translation>
+    </message>
+    <message>
+        <source>Subtitle Track</source>
+        <translation>Untertitelspur</translation>
+    </message>
+    <message>
+        <source>Deinterlace</source>
+        <translation>Deinterlacing</translation>
+    </message>
+    <message>
+        <source>Tools</source>
+        <translation>Extras</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindowBase</name>
+    <message>
+        <source>Form</source>
+        <translation>Formular</translation>
     </message>
 </context>
 <context>
@@ -62,47 +394,47 @@
     <name>PreferencesDialog</name>
     <message>
         <source>Preferences</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen</translation>
     </message>
     <message>
         <source>Snapshot</source>
-        <translation type="unfinished"></translation>
+        <translation>Schnappschuss</translation>
     </message>
     <message>
         <source>Snapshot Folder:</source>
-        <translation type="unfinished"></translation>
+        <translation>Schnappschuss-Ordner:</translation>
     </message>
     <message>
         <source>Browse</source>
-        <translation type="unfinished"></translation>
+        <translation>Durchsuchen</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Öffnen</translation>
     </message>
     <message>
         <source>Snapshot Format:</source>
-        <translation type="unfinished"></translation>
+        <translation>Schnappschuss-Format:</translation>
     </message>
     <message>
         <source>Update Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktualisierung</translation>
     </message>
     <message>
         <source>Check for Updates Automatically</source>
-        <translation type="unfinished"></translation>
+        <translation>Automatisch nach Aktualisierungen suchen</translation>
     </message>
     <message>
         <source>You have changed some settings. Do you want to save the changes before exiting?</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie haben Einstellungen geändert. Möchten Sie die Änderungen vor dem Schließen speichern?</translation>
     </message>
     <message>
         <source>Select Snapshot Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Schnappschuss-Ordner auswählen</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not writable, Please select another one.</source>
-        <translation type="unfinished"></translation>
+        <translation>In „%1“ kann nicht geschrieben werden. Bitte wählen Sie einen anderen Ordner.</translation>
     </message>
 </context>
 <context>

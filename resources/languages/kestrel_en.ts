@@ -2,6 +2,41 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="en">
 <context>
+    <name>AdjustDialog</name>
+    <message>
+        <source>Effects</source>
+        <translation>Effects</translation>
+    </message>
+    <message>
+        <source>Hue</source>
+        <translation>Hue</translation>
+    </message>
+    <message>
+        <source>Brightness</source>
+        <translation>Brightness</translation>
+    </message>
+    <message>
+        <source>Contrast</source>
+        <translation>Contrast</translation>
+    </message>
+    <message>
+        <source>Saturation</source>
+        <translation>Saturation</translation>
+    </message>
+    <message>
+        <source>Gamma</source>
+        <translation>Gamma</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Reset</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
+</context>
+<context>
     <name>DlgOpenDisc</name>
     <message>
         <source>Invalid Blu-ray file.</source>
@@ -29,6 +64,303 @@
     <message>
         <source>Loading disc. Please wait...</source>
         <translation>Loading disc. Please wait...</translation>
+    </message>
+</context>
+<context>
+    <name>FormControlPanel</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Playing:</source>
+        <translation>Playing:</translation>
+    </message>
+    <message>
+        <source>Full screen</source>
+        <translation>Full screen</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Restore</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Media Files</source>
+        <translation>Media Files</translation>
+    </message>
+    <message>
+        <source>All Files</source>
+        <translation>All Files</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation>Disable</translation>
+    </message>
+    <message>
+        <source>Track</source>
+        <translation>Track</translation>
+    </message>
+    <message>
+        <source>Open File</source>
+        <translation>Open File</translation>
+    </message>
+    <message>
+        <source>Open Disc</source>
+        <translation>Open Disc</translation>
+    </message>
+    <message>
+        <source>Invalid Blu-ray file.</source>
+        <translation>Invalid Blu-ray file.</translation>
+    </message>
+    <message>
+        <source>File loading failed.</source>
+        <translation>File loading failed.</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Clear</translation>
+    </message>
+    <message>
+        <source>Navigational slider</source>
+        <translation>Navigational slider</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Play</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Previous</source>
+        <translation>Previous</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Next</translation>
+    </message>
+    <message>
+        <source>Navigation panel </source>
+        <translation>Navigation panel </translation>
+    </message>
+    <message>
+        <source>Snapshot</source>
+        <translation>Snapshot</translation>
+    </message>
+    <message>
+        <source>Open snapshot folder</source>
+        <translation>Open snapshot folder</translation>
+    </message>
+    <message>
+        <source>Mute</source>
+        <translation>Mute</translation>
+    </message>
+    <message>
+        <source>Mute off</source>
+        <translation>Mute off</translation>
+    </message>
+    <message>
+        <source>Adjust volume</source>
+        <translation>Adjust volume</translation>
+    </message>
+    <message>
+        <source>Full screen</source>
+        <translation>Full screen</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Restore</translation>
+    </message>
+    <message>
+        <source>&amp;Open File...</source>
+        <translation>&amp;Open File...</translation>
+    </message>
+    <message>
+        <source>Open File...</source>
+        <translation>Open File...</translation>
+    </message>
+    <message>
+        <source>Open Disc...</source>
+        <translation>Open Disc...</translation>
+    </message>
+    <message>
+        <source>Stereo</source>
+        <translation>Stereo</translation>
+    </message>
+    <message>
+        <source>Play/Pause</source>
+        <translation>Play/Pause</translation>
+    </message>
+    <message>
+        <source>&amp;Preferences</source>
+        <translation>&amp;Preferences</translation>
+    </message>
+    <message>
+        <source>Full Screen/Restore</source>
+        <translation>Full Screen/Restore</translation>
+    </message>
+    <message>
+        <source>Reverse Stereo</source>
+        <translation>Reverse Stereo</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Left</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Right</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Discard</translation>
+    </message>
+    <message>
+        <source>Blend</source>
+        <translation>Blend</translation>
+    </message>
+    <message>
+        <source>Mean</source>
+        <translation>Mean</translation>
+    </message>
+    <message>
+        <source>Bob</source>
+        <translation>Bob</translation>
+    </message>
+    <message>
+        <source>Linear</source>
+        <translation>Linear</translation>
+    </message>
+    <message>
+        <source>X</source>
+        <translation>X</translation>
+    </message>
+    <message>
+        <source>Yadif</source>
+        <translation>Yadif</translation>
+    </message>
+    <message>
+        <source>Yadif (2X)</source>
+        <translation>Yadif (2X)</translation>
+    </message>
+    <message>
+        <source>Phosphor</source>
+        <translation>Phosphor</translation>
+    </message>
+    <message>
+        <source>Film NTSC (IVTC)</source>
+        <translation>Film NTSC (IVTC)</translation>
+    </message>
+    <message>
+        <source>Previous Title</source>
+        <translation>Previous Title</translation>
+    </message>
+    <message>
+        <source>Previous Chapter</source>
+        <translation>Previous Chapter</translation>
+    </message>
+    <message>
+        <source>Next Title</source>
+        <translation>Next Title</translation>
+    </message>
+    <message>
+        <source>Next Chapter</source>
+        <translation>Next Chapter</translation>
+    </message>
+    <message>
+        <source>Half Size</source>
+        <translation>Half Size</translation>
+    </message>
+    <message>
+        <source>Normal Size</source>
+        <translation>Normal Size</translation>
+    </message>
+    <message>
+        <source>Double Size</source>
+        <translation>Double Size</translation>
+    </message>
+    <message>
+        <source>Fit to Screen</source>
+        <translation>Fit to Screen</translation>
+    </message>
+    <message>
+        <source>Navigation Panel</source>
+        <translation>Navigation Panel</translation>
+    </message>
+    <message>
+        <source>Effects</source>
+        <translation>Effects</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>File</translation>
+    </message>
+    <message>
+        <source>Open Recent File</source>
+        <translation>Open Recent File</translation>
+    </message>
+    <message>
+        <source>Controls</source>
+        <translation>Controls</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Title</translation>
+    </message>
+    <message>
+        <source>Chapter</source>
+        <translation>Chapter</translation>
+    </message>
+    <message>
+        <source>Audio</source>
+        <translation>Audio</translation>
+    </message>
+    <message>
+        <source>Audio Track</source>
+        <translation>Audio Track</translation>
+    </message>
+    <message>
+        <source>Audio Channel</source>
+        <translation>Audio Channel</translation>
+    </message>
+    <message>
+        <source>Audio Device</source>
+        <translation>Audio Device</translation>
+    </message>
+    <message>
+        <source>Video</source>
+        <translation>Video</translation>
+    </message>
+    <message>
+        <source>Video Track</source>
+        <translation>Video Track</translation>
+    </message>
+    <message>
+        <source>Subtitle Track</source>
+        <translation>Subtitle Track</translation>
+    </message>
+    <message>
+        <source>Deinterlace</source>
+        <translation>Deinterlace</translation>
+    </message>
+    <message>
+        <source>Tools</source>
+        <translation>Tools</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindowBase</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
     </message>
 </context>
 <context>
@@ -62,47 +394,47 @@
     <name>PreferencesDialog</name>
     <message>
         <source>Preferences</source>
-        <translation type="unfinished"></translation>
+        <translation>Preferences</translation>
     </message>
     <message>
         <source>Snapshot</source>
-        <translation type="unfinished"></translation>
+        <translation>Snapshot</translation>
     </message>
     <message>
         <source>Snapshot Folder:</source>
-        <translation type="unfinished"></translation>
+        <translation>Snapshot Folder:</translation>
     </message>
     <message>
         <source>Browse</source>
-        <translation type="unfinished"></translation>
+        <translation>Browse</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Open</translation>
     </message>
     <message>
         <source>Snapshot Format:</source>
-        <translation type="unfinished"></translation>
+        <translation>Snapshot Format:</translation>
     </message>
     <message>
         <source>Update Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Update Settings</translation>
     </message>
     <message>
         <source>Check for Updates Automatically</source>
-        <translation type="unfinished"></translation>
+        <translation>Check for Updates Automatically</translation>
     </message>
     <message>
         <source>You have changed some settings. Do you want to save the changes before exiting?</source>
-        <translation type="unfinished"></translation>
+        <translation>You have changed some settings. Do you want to save the changes before exiting?</translation>
     </message>
     <message>
         <source>Select Snapshot Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Select Snapshot Folder</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not writable, Please select another one.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; is not writable, Please select another one.</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,41 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es" sourcelanguage="en">
 <context>
+    <name>AdjustDialog</name>
+    <message>
+        <source>Effects</source>
+        <translation>Efectos</translation>
+    </message>
+    <message>
+        <source>Hue</source>
+        <translation>Tono</translation>
+    </message>
+    <message>
+        <source>Brightness</source>
+        <translation>Brillo</translation>
+    </message>
+    <message>
+        <source>Contrast</source>
+        <translation>Contraste</translation>
+    </message>
+    <message>
+        <source>Saturation</source>
+        <translation>Saturación</translation>
+    </message>
+    <message>
+        <source>Gamma</source>
+        <translation>Gamma</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Restablecer</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+</context>
+<context>
     <name>DlgOpenDisc</name>
     <message>
         <source>Invalid Blu-ray file.</source>
@@ -29,6 +64,303 @@
     <message>
         <source>Loading disc. Please wait...</source>
         <translation>Cargando el disco. Espere, por favor...</translation>
+    </message>
+</context>
+<context>
+    <name>FormControlPanel</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulario</translation>
+    </message>
+    <message>
+        <source>Playing:</source>
+        <translation>Reproduciendo:</translation>
+    </message>
+    <message>
+        <source>Full screen</source>
+        <translation>Pantalla completa</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Restaurar</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Media Files</source>
+        <translation>Archivos multimedia</translation>
+    </message>
+    <message>
+        <source>All Files</source>
+        <translation>Todos los archivos</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation>Desactivar</translation>
+    </message>
+    <message>
+        <source>Track</source>
+        <translation>Pista</translation>
+    </message>
+    <message>
+        <source>Open File</source>
+        <translation>Abrir archivo</translation>
+    </message>
+    <message>
+        <source>Open Disc</source>
+        <translation>Abrir disco</translation>
+    </message>
+    <message>
+        <source>Invalid Blu-ray file.</source>
+        <translation>Archivo Blu-ray no válido.</translation>
+    </message>
+    <message>
+        <source>File loading failed.</source>
+        <translation>No se pudo cargar el archivo.</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Borrar</translation>
+    </message>
+    <message>
+        <source>Navigational slider</source>
+        <translation>Barra de posición</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Detener</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Reproducir</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pausa</translation>
+    </message>
+    <message>
+        <source>Previous</source>
+        <translation>Anterior</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Siguiente</translation>
+    </message>
+    <message>
+        <source>Navigation panel </source>
+        <translation>Menú de navegación </translation>
+    </message>
+    <message>
+        <source>Snapshot</source>
+        <translation>Captura</translation>
+    </message>
+    <message>
+        <source>Open snapshot folder</source>
+        <translation>Abrir la carpeta de capturas</translation>
+    </message>
+    <message>
+        <source>Mute</source>
+        <translation>Silenciar</translation>
+    </message>
+    <message>
+        <source>Mute off</source>
+        <translation>Activar sonido</translation>
+    </message>
+    <message>
+        <source>Adjust volume</source>
+        <translation>Ajustar el volumen</translation>
+    </message>
+    <message>
+        <source>Full screen</source>
+        <translation>Pantalla completa</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Restaurar</translation>
+    </message>
+    <message>
+        <source>&amp;Open File...</source>
+        <translation>&amp;Abrir archivo...</translation>
+    </message>
+    <message>
+        <source>Open File...</source>
+        <translation>Abrir archivo...</translation>
+    </message>
+    <message>
+        <source>Open Disc...</source>
+        <translation>Abrir disco...</translation>
+    </message>
+    <message>
+        <source>Stereo</source>
+        <translation>Estéreo</translation>
+    </message>
+    <message>
+        <source>Play/Pause</source>
+        <translation>Reproducir/Pausa</translation>
+    </message>
+    <message>
+        <source>&amp;Preferences</source>
+        <translation>&amp;Preferencias</translation>
+    </message>
+    <message>
+        <source>Full Screen/Restore</source>
+        <translation>Pantalla completa/Restaurar</translation>
+    </message>
+    <message>
+        <source>Reverse Stereo</source>
+        <translation>Estéreo invertido</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Izquierda</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Derecha</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Descartar</translation>
+    </message>
+    <message>
+        <source>Blend</source>
+        <translation>Mezclar</translation>
+    </message>
+    <message>
+        <source>Mean</source>
+        <translation>Media</translation>
+    </message>
+    <message>
+        <source>Bob</source>
+        <translation>Bob</translation>
+    </message>
+    <message>
+        <source>Linear</source>
+        <translation>Lineal</translation>
+    </message>
+    <message>
+        <source>X</source>
+        <translation>X</translation>
+    </message>
+    <message>
+        <source>Yadif</source>
+        <translation>Yadif</translation>
+    </message>
+    <message>
+        <source>Yadif (2X)</source>
+        <translation>Yadif (2X)</translation>
+    </message>
+    <message>
+        <source>Phosphor</source>
+        <translation>Fósforo</translation>
+    </message>
+    <message>
+        <source>Film NTSC (IVTC)</source>
+        <translation>Película NTSC (IVTC)</translation>
+    </message>
+    <message>
+        <source>Previous Title</source>
+        <translation>Título anterior</translation>
+    </message>
+    <message>
+        <source>Previous Chapter</source>
+        <translation>Capítulo anterior</translation>
+    </message>
+    <message>
+        <source>Next Title</source>
+        <translation>Título siguiente</translation>
+    </message>
+    <message>
+        <source>Next Chapter</source>
+        <translation>Capítulo siguiente</translation>
+    </message>
+    <message>
+        <source>Half Size</source>
+        <translation>Mitad de tamaño</translation>
+    </message>
+    <message>
+        <source>Normal Size</source>
+        <translation>Tamaño normal</translation>
+    </message>
+    <message>
+        <source>Double Size</source>
+        <translation>Tamaño doble</translation>
+    </message>
+    <message>
+        <source>Fit to Screen</source>
+        <translation>Ajustar a la pantalla</translation>
+    </message>
+    <message>
+        <source>Navigation Panel</source>
+        <translation>Menú de navegación</translation>
+    </message>
+    <message>
+        <source>Effects</source>
+        <translation>Efectos</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Archivo</translation>
+    </message>
+    <message>
+        <source>Open Recent File</source>
+        <translation>Abrir recientes</translation>
+    </message>
+    <message>
+        <source>Controls</source>
+        <translation>Controles</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Título</translation>
+    </message>
+    <message>
+        <source>Chapter</source>
+        <translation>Capítulo</translation>
+    </message>
+    <message>
+        <source>Audio</source>
+        <translation>Audio</translation>
+    </message>
+    <message>
+        <source>Audio Track</source>
+        <translation>Pista de audio</translation>
+    </message>
+    <message>
+        <source>Audio Channel</source>
+        <translation>Canal de audio</translation>
+    </message>
+    <message>
+        <source>Audio Device</source>
+        <translation>Dispositivo de audio</translation>
+    </message>
+    <message>
+        <source>Video</source>
+        <translation>Vídeo</translation>
+    </message>
+    <message>
+        <source>Video Track</source>
+        <translation>Pista de vídeo</translation>
+    </message>
+    <message>
+        <source>Subtitle Track</source>
+        <translation>Pista de subtítulos</translation>
+    </message>
+    <message>
+        <source>Deinterlace</source>
+        <translation>Desentrelazado</translation>
+    </message>
+    <message>
+        <source>Tools</source>
+        <translation>Herramientas</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindowBase</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulario</translation>
     </message>
 </context>
 <context>
@@ -62,47 +394,47 @@
     <name>PreferencesDialog</name>
     <message>
         <source>Preferences</source>
-        <translation type="unfinished"></translation>
+        <translation>Preferencias</translation>
     </message>
     <message>
         <source>Snapshot</source>
-        <translation type="unfinished"></translation>
+        <translation>Captura</translation>
     </message>
     <message>
         <source>Snapshot Folder:</source>
-        <translation type="unfinished"></translation>
+        <translation>Carpeta de capturas:</translation>
     </message>
     <message>
         <source>Browse</source>
-        <translation type="unfinished"></translation>
+        <translation>Examinar</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir</translation>
     </message>
     <message>
         <source>Snapshot Format:</source>
-        <translation type="unfinished"></translation>
+        <translation>Formato de captura:</translation>
     </message>
     <message>
         <source>Update Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Actualizaciones</translation>
     </message>
     <message>
         <source>Check for Updates Automatically</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar actualizaciones automáticamente</translation>
     </message>
     <message>
         <source>You have changed some settings. Do you want to save the changes before exiting?</source>
-        <translation type="unfinished"></translation>
+        <translation>Ha cambiado algunos ajustes. ¿Desea guardar los cambios antes de salir?</translation>
     </message>
     <message>
         <source>Select Snapshot Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccionar la carpeta de capturas</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not writable, Please select another one.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede escribir en «%1». Seleccione otra carpeta.</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,41 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr" sourcelanguage="en">
 <context>
+    <name>AdjustDialog</name>
+    <message>
+        <source>Effects</source>
+        <translation>Effets</translation>
+    </message>
+    <message>
+        <source>Hue</source>
+        <translation>Teinte</translation>
+    </message>
+    <message>
+        <source>Brightness</source>
+        <translation>Luminosité</translation>
+    </message>
+    <message>
+        <source>Contrast</source>
+        <translation>Contraste</translation>
+    </message>
+    <message>
+        <source>Saturation</source>
+        <translation>Saturation</translation>
+    </message>
+    <message>
+        <source>Gamma</source>
+        <translation>Gamma</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Réinitialiser</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+</context>
+<context>
     <name>DlgOpenDisc</name>
     <message>
         <source>Invalid Blu-ray file.</source>
@@ -29,6 +64,303 @@
     <message>
         <source>Loading disc. Please wait...</source>
         <translation>Chargement du disque. Veuillez patienter...</translation>
+    </message>
+</context>
+<context>
+    <name>FormControlPanel</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulaire</translation>
+    </message>
+    <message>
+        <source>Playing:</source>
+        <translation>Lecture :</translation>
+    </message>
+    <message>
+        <source>Full screen</source>
+        <translation>Plein écran</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Restaurer</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Media Files</source>
+        <translation>Fichiers multimédias</translation>
+    </message>
+    <message>
+        <source>All Files</source>
+        <translation>Tous les fichiers</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation>Désactiver</translation>
+    </message>
+    <message>
+        <source>Track</source>
+        <translation>Piste</translation>
+    </message>
+    <message>
+        <source>Open File</source>
+        <translation>Ouvrir un fichier</translation>
+    </message>
+    <message>
+        <source>Open Disc</source>
+        <translation>Ouvrir un disque</translation>
+    </message>
+    <message>
+        <source>Invalid Blu-ray file.</source>
+        <translation>Fichier Blu-ray non valide.</translation>
+    </message>
+    <message>
+        <source>File loading failed.</source>
+        <translation>Le chargement du fichier a échoué.</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Effacer</translation>
+    </message>
+    <message>
+        <source>Navigational slider</source>
+        <translation>Curseur de position</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Arrêter</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Lire</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Previous</source>
+        <translation>Précédent</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Suivant</translation>
+    </message>
+    <message>
+        <source>Navigation panel </source>
+        <translation>Menu de navigation </translation>
+    </message>
+    <message>
+        <source>Snapshot</source>
+        <translation>Capture</translation>
+    </message>
+    <message>
+        <source>Open snapshot folder</source>
+        <translation>Ouvrir le dossier des captures</translation>
+    </message>
+    <message>
+        <source>Mute</source>
+        <translation>Muet</translation>
+    </message>
+    <message>
+        <source>Mute off</source>
+        <translation>Son activé</translation>
+    </message>
+    <message>
+        <source>Adjust volume</source>
+        <translation>Régler le volume</translation>
+    </message>
+    <message>
+        <source>Full screen</source>
+        <translation>Plein écran</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Restaurer</translation>
+    </message>
+    <message>
+        <source>&amp;Open File...</source>
+        <translation>&amp;Ouvrir un fichier...</translation>
+    </message>
+    <message>
+        <source>Open File...</source>
+        <translation>Ouvrir un fichier...</translation>
+    </message>
+    <message>
+        <source>Open Disc...</source>
+        <translation>Ouvrir un disque...</translation>
+    </message>
+    <message>
+        <source>Stereo</source>
+        <translation>Stéréo</translation>
+    </message>
+    <message>
+        <source>Play/Pause</source>
+        <translation>Lecture/Pause</translation>
+    </message>
+    <message>
+        <source>&amp;Preferences</source>
+        <translation>&amp;Préférences</translation>
+    </message>
+    <message>
+        <source>Full Screen/Restore</source>
+        <translation>Plein écran/Restaurer</translation>
+    </message>
+    <message>
+        <source>Reverse Stereo</source>
+        <translation>Stéréo inversée</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Gauche</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Droite</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Rejeter</translation>
+    </message>
+    <message>
+        <source>Blend</source>
+        <translation>Mélanger</translation>
+    </message>
+    <message>
+        <source>Mean</source>
+        <translation>Moyenne</translation>
+    </message>
+    <message>
+        <source>Bob</source>
+        <translation>Bob</translation>
+    </message>
+    <message>
+        <source>Linear</source>
+        <translation>Linéaire</translation>
+    </message>
+    <message>
+        <source>X</source>
+        <translation>X</translation>
+    </message>
+    <message>
+        <source>Yadif</source>
+        <translation>Yadif</translation>
+    </message>
+    <message>
+        <source>Yadif (2X)</source>
+        <translation>Yadif (2X)</translation>
+    </message>
+    <message>
+        <source>Phosphor</source>
+        <translation>Phosphore</translation>
+    </message>
+    <message>
+        <source>Film NTSC (IVTC)</source>
+        <translation>Film NTSC (IVTC)</translation>
+    </message>
+    <message>
+        <source>Previous Title</source>
+        <translation>Titre précédent</translation>
+    </message>
+    <message>
+        <source>Previous Chapter</source>
+        <translation>Chapitre précédent</translation>
+    </message>
+    <message>
+        <source>Next Title</source>
+        <translation>Titre suivant</translation>
+    </message>
+    <message>
+        <source>Next Chapter</source>
+        <translation>Chapitre suivant</translation>
+    </message>
+    <message>
+        <source>Half Size</source>
+        <translation>Demi-taille</translation>
+    </message>
+    <message>
+        <source>Normal Size</source>
+        <translation>Taille normale</translation>
+    </message>
+    <message>
+        <source>Double Size</source>
+        <translation>Taille double</translation>
+    </message>
+    <message>
+        <source>Fit to Screen</source>
+        <translation>Ajuster à l’écran</translation>
+    </message>
+    <message>
+        <source>Navigation Panel</source>
+        <translation>Menu de navigation</translation>
+    </message>
+    <message>
+        <source>Effects</source>
+        <translation>Effets</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Fichier</translation>
+    </message>
+    <message>
+        <source>Open Recent File</source>
+        <translation>Fichiers récents</translation>
+    </message>
+    <message>
+        <source>Controls</source>
+        <translation>Lecture</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Titre</translation>
+    </message>
+    <message>
+        <source>Chapter</source>
+        <translation>Chapitre</translation>
+    </message>
+    <message>
+        <source>Audio</source>
+        <translation>Audio</translation>
+    </message>
+    <message>
+        <source>Audio Track</source>
+        <translation>Piste audio</translation>
+    </message>
+    <message>
+        <source>Audio Channel</source>
+        <translation>Canal audio</translation>
+    </message>
+    <message>
+        <source>Audio Device</source>
+        <translation>Périphérique audio</translation>
+    </message>
+    <message>
+        <source>Video</source>
+        <translation>Vidéo</translation>
+    </message>
+    <message>
+        <source>Video Track</source>
+        <translation>Piste vidéo</translation>
+    </message>
+    <message>
+        <source>Subtitle Track</source>
+        <translation>Piste de sous-titres</translation>
+    </message>
+    <message>
+        <source>Deinterlace</source>
+        <translation>Désentrelacement</translation>
+    </message>
+    <message>
+        <source>Tools</source>
+        <translation>Outils</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindowBase</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulaire</translation>
     </message>
 </context>
 <context>
@@ -62,47 +394,47 @@
     <name>PreferencesDialog</name>
     <message>
         <source>Preferences</source>
-        <translation type="unfinished"></translation>
+        <translation>Préférences</translation>
     </message>
     <message>
         <source>Snapshot</source>
-        <translation type="unfinished"></translation>
+        <translation>Capture</translation>
     </message>
     <message>
         <source>Snapshot Folder:</source>
-        <translation type="unfinished"></translation>
+        <translation>Dossier des captures :</translation>
     </message>
     <message>
         <source>Browse</source>
-        <translation type="unfinished"></translation>
+        <translation>Parcourir</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir</translation>
     </message>
     <message>
         <source>Snapshot Format:</source>
-        <translation type="unfinished"></translation>
+        <translation>Format des captures :</translation>
     </message>
     <message>
         <source>Update Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Mises à jour</translation>
     </message>
     <message>
         <source>Check for Updates Automatically</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher automatiquement les mises à jour</translation>
     </message>
     <message>
         <source>You have changed some settings. Do you want to save the changes before exiting?</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous avez modifié des paramètres. Voulez-vous enregistrer les modifications avant de quitter ?</translation>
     </message>
     <message>
         <source>Select Snapshot Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir le dossier des captures</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not writable, Please select another one.</source>
-        <translation type="unfinished"></translation>
+        <translation>« %1 » n’est pas accessible en écriture. Veuillez en choisir un autre.</translation>
     </message>
 </context>
 <context>

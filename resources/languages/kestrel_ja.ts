@@ -2,6 +2,41 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ja" sourcelanguage="en">
 <context>
+    <name>AdjustDialog</name>
+    <message>
+        <source>Effects</source>
+        <translation>エフェクト</translation>
+    </message>
+    <message>
+        <source>Hue</source>
+        <translation>色相</translation>
+    </message>
+    <message>
+        <source>Brightness</source>
+        <translation>明るさ</translation>
+    </message>
+    <message>
+        <source>Contrast</source>
+        <translation>コントラスト</translation>
+    </message>
+    <message>
+        <source>Saturation</source>
+        <translation>彩度</translation>
+    </message>
+    <message>
+        <source>Gamma</source>
+        <translation>ガンマ</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>リセット</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
+    </message>
+</context>
+<context>
     <name>DlgOpenDisc</name>
     <message>
         <source>Invalid Blu-ray file.</source>
@@ -29,6 +64,303 @@
     <message>
         <source>Loading disc. Please wait...</source>
         <translation>ディスクを読み込んでいます。お待ちください...</translation>
+    </message>
+</context>
+<context>
+    <name>FormControlPanel</name>
+    <message>
+        <source>Form</source>
+        <translation>フォーム</translation>
+    </message>
+    <message>
+        <source>Playing:</source>
+        <translation>再生中:</translation>
+    </message>
+    <message>
+        <source>Full screen</source>
+        <translation>全画面</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>元に戻す</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Media Files</source>
+        <translation>メディア ファイル</translation>
+    </message>
+    <message>
+        <source>All Files</source>
+        <translation>すべてのファイル</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation>無効</translation>
+    </message>
+    <message>
+        <source>Track</source>
+        <translation>トラック</translation>
+    </message>
+    <message>
+        <source>Open File</source>
+        <translation>ファイルを開く</translation>
+    </message>
+    <message>
+        <source>Open Disc</source>
+        <translation>ディスクを開く</translation>
+    </message>
+    <message>
+        <source>Invalid Blu-ray file.</source>
+        <translation>無効なブルーレイファイルです。</translation>
+    </message>
+    <message>
+        <source>File loading failed.</source>
+        <translation>ファイルを読み込めませんでした。</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>クリア</translation>
+    </message>
+    <message>
+        <source>Navigational slider</source>
+        <translation>再生位置スライダー</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>停止</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>再生</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>一時停止</translation>
+    </message>
+    <message>
+        <source>Previous</source>
+        <translation>前へ</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>次へ</translation>
+    </message>
+    <message>
+        <source>Navigation panel </source>
+        <translation>ナビゲーション パネル </translation>
+    </message>
+    <message>
+        <source>Snapshot</source>
+        <translation>スナップショット</translation>
+    </message>
+    <message>
+        <source>Open snapshot folder</source>
+        <translation>スナップショットのフォルダーを開く</translation>
+    </message>
+    <message>
+        <source>Mute</source>
+        <translation>ミュート</translation>
+    </message>
+    <message>
+        <source>Mute off</source>
+        <translation>ミュート解除</translation>
+    </message>
+    <message>
+        <source>Adjust volume</source>
+        <translation>音量を調整</translation>
+    </message>
+    <message>
+        <source>Full screen</source>
+        <translation>全画面</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>元に戻す</translation>
+    </message>
+    <message>
+        <source>&amp;Open File...</source>
+        <translation>ファイルを開く(&amp;O)...</translation>
+    </message>
+    <message>
+        <source>Open File...</source>
+        <translation>ファイルを開く...</translation>
+    </message>
+    <message>
+        <source>Open Disc...</source>
+        <translation>ディスクを開く...</translation>
+    </message>
+    <message>
+        <source>Stereo</source>
+        <translation>ステレオ</translation>
+    </message>
+    <message>
+        <source>Play/Pause</source>
+        <translation>再生/一時停止</translation>
+    </message>
+    <message>
+        <source>&amp;Preferences</source>
+        <translation>環境設定(&amp;P)</translation>
+    </message>
+    <message>
+        <source>Full Screen/Restore</source>
+        <translation>全画面/元に戻す</translation>
+    </message>
+    <message>
+        <source>Reverse Stereo</source>
+        <translation>ステレオ反転</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>左</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>右</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>破棄</translation>
+    </message>
+    <message>
+        <source>Blend</source>
+        <translation>ブレンド</translation>
+    </message>
+    <message>
+        <source>Mean</source>
+        <translation>平均</translation>
+    </message>
+    <message>
+        <source>Bob</source>
+        <translation>Bob</translation>
+    </message>
+    <message>
+        <source>Linear</source>
+        <translation>リニア</translation>
+    </message>
+    <message>
+        <source>X</source>
+        <translation>X</translation>
+    </message>
+    <message>
+        <source>Yadif</source>
+        <translation>Yadif</translation>
+    </message>
+    <message>
+        <source>Yadif (2X)</source>
+        <translation>Yadif (2X)</translation>
+    </message>
+    <message>
+        <source>Phosphor</source>
+        <translation>蛍光体</translation>
+    </message>
+    <message>
+        <source>Film NTSC (IVTC)</source>
+        <translation>フィルム NTSC (IVTC)</translation>
+    </message>
+    <message>
+        <source>Previous Title</source>
+        <translation>前のタイトル</translation>
+    </message>
+    <message>
+        <source>Previous Chapter</source>
+        <translation>前のチャプター</translation>
+    </message>
+    <message>
+        <source>Next Title</source>
+        <translation>次のタイトル</translation>
+    </message>
+    <message>
+        <source>Next Chapter</source>
+        <translation>次のチャプター</translation>
+    </message>
+    <message>
+        <source>Half Size</source>
+        <translation>半分のサイズ</translation>
+    </message>
+    <message>
+        <source>Normal Size</source>
+        <translation>通常のサイズ</translation>
+    </message>
+    <message>
+        <source>Double Size</source>
+        <translation>2 倍のサイズ</translation>
+    </message>
+    <message>
+        <source>Fit to Screen</source>
+        <translation>画面に合わせる</translation>
+    </message>
+    <message>
+        <source>Navigation Panel</source>
+        <translation>ナビゲーション パネル</translation>
+    </message>
+    <message>
+        <source>Effects</source>
+        <translation>エフェクト</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>ファイル</translation>
+    </message>
+    <message>
+        <source>Open Recent File</source>
+        <translation>最近使ったファイル</translation>
+    </message>
+    <message>
+        <source>Controls</source>
+        <translation>再生</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>タイトル</translation>
+    </message>
+    <message>
+        <source>Chapter</source>
+        <translation>チャプター</translation>
+    </message>
+    <message>
+        <source>Audio</source>
+        <translation>オーディオ</translation>
+    </message>
+    <message>
+        <source>Audio Track</source>
+        <translation>オーディオ トラック</translation>
+    </message>
+    <message>
+        <source>Audio Channel</source>
+        <translation>オーディオ チャンネル</translation>
+    </message>
+    <message>
+        <source>Audio Device</source>
+        <translation>オーディオ デバイス</translation>
+    </message>
+    <message>
+        <source>Video</source>
+        <translation>ビデオ</translation>
+    </message>
+    <message>
+        <source>Video Track</source>
+        <translation>ビデオ トラック</translation>
+    </message>
+    <message>
+        <source>Subtitle Track</source>
+        <translation>字幕トラック</translation>
+    </message>
+    <message>
+        <source>Deinterlace</source>
+        <translation>インターレース解除</translation>
+    </message>
+    <message>
+        <source>Tools</source>
+        <translation>ツール</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindowBase</name>
+    <message>
+        <source>Form</source>
+        <translation>フォーム</translation>
     </message>
 </context>
 <context>
@@ -62,47 +394,47 @@
     <name>PreferencesDialog</name>
     <message>
         <source>Preferences</source>
-        <translation type="unfinished"></translation>
+        <translation>環境設定</translation>
     </message>
     <message>
         <source>Snapshot</source>
-        <translation type="unfinished"></translation>
+        <translation>スナップショット</translation>
     </message>
     <message>
         <source>Snapshot Folder:</source>
-        <translation type="unfinished"></translation>
+        <translation>スナップショットのフォルダー:</translation>
     </message>
     <message>
         <source>Browse</source>
-        <translation type="unfinished"></translation>
+        <translation>参照</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>開く</translation>
     </message>
     <message>
         <source>Snapshot Format:</source>
-        <translation type="unfinished"></translation>
+        <translation>スナップショットの形式:</translation>
     </message>
     <message>
         <source>Update Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>更新の設定</translation>
     </message>
     <message>
         <source>Check for Updates Automatically</source>
-        <translation type="unfinished"></translation>
+        <translation>更新を自動的に確認する</translation>
     </message>
     <message>
         <source>You have changed some settings. Do you want to save the changes before exiting?</source>
-        <translation type="unfinished"></translation>
+        <translation>設定が変更されています。終了する前に変更を保存しますか?</translation>
     </message>
     <message>
         <source>Select Snapshot Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>スナップショットのフォルダーを選択</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not writable, Please select another one.</source>
-        <translation type="unfinished"></translation>
+        <translation>「%1」には書き込めません。別のフォルダーを選択してください。</translation>
     </message>
 </context>
 <context>

@@ -1,0 +1,220 @@
+#pragma once
+
+#include "player/engine/vlcrecords.h"
+#include "player/ui/mainwindowform.h"
+#include "player/ui/recentfiles.h"
+#include "player/ui/resumepoints.h"
+
+#include <QMainWindow>
+#include <QMap>
+#include <QPointer>
+
+class FfAddFileProcessingDlg;
+class FormControlPanel;
+class MainWindowBase;
+class QBluRayMenu;
+class QLabel;
+class QMovie;
+class QTimer;
+class QVlcPlayer;
+class VlcAudioWidget;
+class uxHandoverSlot;
+
+// The player's content window: video surface, start page, control bar and
+// menus. It owns the one player and turns every user command into player
+// calls; the top-level window hosts it.
+class MainWindow : public QMainWindow
+{
+    Q_OBJECT
+    Q_PROPERTY(QString waitingGif READ waitingGif WRITE setWaitingGif)
+    Q_PROPERTY(QString progressGif READ progressGif WRITE setProgressGif)
+public:
+    explicit MainWindow(QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    void setHost(MainWindowBase* host) { m_host = host; }
+    QMenuBar* playerMenuBar() const { return m_ui.menuBar; }
+    const MainWindowForm& ui() const { return m_ui; }
+    FormControlPanel* controlBar() const { return m_controlBar; }
+    QBluRayMenu* blurayMenu() const { return m_blurayMenu; }
+    bool isFullScreen() const { return m_fullScreen; }
+    QString resumeKey() const { return m_resumeKey; }
+
+    QString waitingGif() const { return m_waitingGif; }
+    void setWaitingGif(const QString& path) { m_waitingGif = path; }
+    QString progressGif() const { return m_progressGif; }
+    void setProgressGif(const QString& path) { m_progressGif = path; }
+
+    // Saves what the user chose and stops playback as the application closes.
+    void runClosingSteps();
+    // Drives or mounts changed: refresh disc lists and stop a disc that went away.
+    void onDevicesChanged();
+
+Q_SIGNALS:
+    void onReloadDevice();
+
+public Q_SLOTS:
+    void onActionPreferencesClicked();
+    QString lastSelectedVideoFilePath();
+    void setLastSelectedVideoFilePath(QString strFilePath);
+    QString lastSelectedDiscFilePath();
+    void setLastSelectedDiscFilePath(QString strFilePath);
+    QVlcPlayer* getVlcPlayer();
+    void setFullScreen();
+    void OutFullScreen();
+    void onActionDoubleSize();
+    void onActionHalfSize();
+    void onActionNormalSize();
+    void onActionFittoScreen();
+    void onSetDeinterlace();
+    void onMenuRecent_FileAboutToShow();
+    void actionClear();
+    void actionOpenRecFile();
+    void openFileByName(QString strPath);
+    void acceptDropFile();
+
+private Q_SLOTS:
+    void openFile();
+    void OpenDis();
+    void openFolder();
+    void onBtnNavigationPanel();
+    void onBtnPlayClicked();
+    void onBtnStopClicked();
+    void onBtnPauseClicked();
+    void onBtnEjectClicked();
+    int changeVolume(int volume);
+    void onPlaySeekingBarPlayPosPreChanged(int nAction);
+    void onPlaySeekingBarPlayPosChanged(int nPlayPos);
+    void updateUiControl(int state);
+    void onlengthChanged(float length);
+    void onstateChanged(int state);
+    void ontimeChanged(float time);
+    void onTrackInfoChanged();
+    void onTitleInfoChanged();
+    void snapshot();
+    void onBtnSpeakerOnClicked();
+    void onBtnSpeakerOffClicked();
+    void setVideoTrack();
+    void setAudioTrack();
+    void setSubtitleTrack();
+    void setCurTitleChapter();
+    void setCurChapter();
+    void setCurTitle();
+    void setSelectTitle();
+    void onMenuControlsAboutToShow();
+    void onMenuTitleAboutToShow();
+    void onMenuChapterAboutToShow();
+    void onVideoTrackMenuAboutToShow();
+    void onAudioTrackMenuAboutToShow();
+    void onSubtitleTrackMenuAboutToShow();
+    void onSnapshotTaken(QImage image);
+    void onOpenSnapFolder();
+    void showControlBar();
+    void hideControlBar();
+    void onBtnNextClicked();
+    void onBtnPrevClicked();
+    void setNextTitle();
+    void setPrevTitle();
+    void onmenuDeinterlace_ModeAboutToShow();
+    void onContextMenu();
+    void onPopupContextMenu(bool show);
+    void onSetAudioDevice();
+    void onmenuAudio_DeviceAboutToShow();
+    void onSetAudioChannel();
+    void onmenuAudio_ChannelAboutToShow();
+    void onErrorOccurred();
+    void onBlurayPrepareOK();
+    void onBlurayTitleEnded();
+    void releaseReportThread();
+    void onInitAdjustDlg();
+    void onPlayFromFile();
+    void onInitPreviewVolume();
+    void onInitStartPoint();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void timerEvent(QTimerEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+private:
+    bool productSwitch(const char* name) const;
+    void connectActions();
+    void connectBar();
+    void connectPlayer();
+    void setupControlBar();
+    void setupGroups();
+    void setInitialState();
+    void applyInputSwitches();
+    void restoreVolume();
+    void restoreDeinterlace();
+    void saveDeinterlace();
+    void fillBanner();
+    QWidget* topLevel() const;
+    void showMessage(const QString& text);
+
+    void openBluray(const QString& root);
+    void forgetMedia();
+    void rememberRecent(const QString& location);
+    void setDeinterlaceMode(const QString& mode);
+    QString currentDeinterlaceMode() const;
+    void storeCurrentResumePoint();
+    void setNavPanelShown(bool shown);
+    void applyNav();
+    void showBlurayMenu();
+    void hideBlurayMenu();
+    void hideAudioPicture();
+    void showWaiting();
+    void hideWaiting();
+    void applyIdle();
+    void applyState(int state);
+    void updateMediaName();
+    void resetSeekBar();
+    static QString clockText(float seconds);
+
+    bool buildTrackMenu(QMenu* menu, int kind, const char* setter, const char* checker);
+    void checkTrack(QMenu* menu, int kind);
+    void rebuildTitleMenu();
+    QMenu* contextMenu();
+    void applyZoom(const QSize& topLevelSize, bool keepFramePosition);
+    void leaveFullScreenForZoom();
+    void fullScreenTick();
+
+    MainWindowForm m_ui;
+    QVlcPlayer* m_player = nullptr;
+    QBluRayMenu* m_blurayMenu = nullptr;
+    bool m_blurayMenuShown = false;
+    VlcAudioWidget* m_audioPicture = nullptr;
+    FormControlPanel* m_controlBar = nullptr;
+    bool m_fullScreen = false;
+    int m_fullScreenTimer = 0;
+    QMenu* m_contextMenu = nullptr;
+    QMovie* m_waitingMovie = nullptr;
+    QLabel* m_waitingLabel = nullptr;
+    MainWindowBase* m_host = nullptr;
+    bool m_isBluray = false;
+    bool m_hasVideo = false;
+    bool m_hasAudio = false;
+    bool m_hasSubtitles = false;
+    QList<VlcTitle> m_titles;
+    QMap<QString, int> m_titleNames;
+    QString m_selectedTitle;
+    QString m_audioDevice;
+    bool m_closing = false;
+    bool m_userSeeking = false;
+    float m_length = 0;
+    QString m_waitingGif;
+    QString m_progressGif;
+    QString m_fileFilter;
+    QString m_resumeKey;
+    QString m_blurayRoot;
+    QStringList m_dropList;
+    QTimer* m_handoverTimer = nullptr;
+    uxHandoverSlot* m_handover = nullptr;
+    QPointer<FfAddFileProcessingDlg> m_loadingDialog;
+    RecentFiles m_recent;
+    ResumePoints m_resume;
+};

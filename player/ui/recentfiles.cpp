@@ -1,0 +1,48 @@
+#include "player/ui/recentfiles.h"
+
+#include "framework/core/uxsettings.h"
+
+QString RecentFiles::key(int index)
+{
+    return QStringLiteral("RecentFile/strFile_%1").arg(index);
+}
+
+void RecentFiles::load()
+{
+    uxSettings* settings = uxSettings::instance();
+    bool ok = false;
+    const int count = settings->value(QStringLiteral("RecentFile/Count"), DefaultCount).toInt(&ok);
+    m_count = ok ? qMax(0, count) : DefaultCount;
+    m_entries.clear();
+    for (int i = 0; i < m_count; ++i)
+        m_entries << settings->value(key(i)).toString();
+}
+
+QStringList RecentFiles::shown() const
+{
+    QStringList out;
+    for (int i = 0; i < qMin(m_count, int(m_entries.size())); ++i) {
+        if (!m_entries.at(i).isEmpty())
+            out << m_entries.at(i);
+    }
+    return out;
+}
+
+void RecentFiles::insert(const QString& location)
+{
+    m_entries.removeAll(location);
+    m_entries.prepend(location);
+}
+
+void RecentFiles::clear()
+{
+    for (int i = 0; i < m_count; ++i)
+        uxSettings::instance()->setValue(key(i), QString());
+    m_entries.clear();
+}
+
+void RecentFiles::save() const
+{
+    for (int i = 0; i < qMin(m_count, int(m_entries.size())); ++i)
+        uxSettings::instance()->setValue(key(i), m_entries.at(i));
+}

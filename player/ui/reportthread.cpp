@@ -1,0 +1,24 @@
+#include "player/ui/reportthread.h"
+
+#include "player/discs/discdetection.h"
+#include "player/engine/qvlcplayer.h"
+
+#include <QFile>
+
+ReportThread::ReportThread(const QString& root, QVlcPlayer* player, QObject* parent)
+    : QThread(parent), m_root(root), m_player(player)
+{
+}
+
+void ReportThread::run()
+{
+    if (m_player)
+        m_player->stopQuietly();
+    discVolumeLabel(m_root);
+    // Reading the disc's index brings its first sectors into the cache (and
+    // spins up a drive) before the player opens it.
+    QFile index(m_root + QStringLiteral("BDMV/index.bdmv"));
+    if (index.open(QIODevice::ReadOnly))
+        index.readAll();
+    emit reportFinished();
+}

@@ -1154,11 +1154,13 @@ void MainWindow::updateUiControl(int state)
         hideAudioPicture();
     } else if (state == QVlcPlayer::Playing || state == QVlcPlayer::Started) {
         QTimer::singleShot(0, this, &MainWindow::onInitStartPoint);
+        // The menu goes first: the navigation buttons stay off while it is shown,
+        // and a disc's time may not move to update them again soon.
+        if (state == QVlcPlayer::Playing && m_blurayMenuShown)
+            hideBlurayMenu();
         applyNav();
         updateMediaName();
         hideWaiting();
-        if (state == QVlcPlayer::Playing && m_blurayMenuShown)
-            hideBlurayMenu();
         if (m_hasVideo) {
             hideAudioPicture();
         } else if (m_hasAudio) {
@@ -1192,18 +1194,16 @@ void MainWindow::applyState(int state)
         bar->btnSnapshot->setEnabled(playing || (paused && bar->btnSnapshot->isEnabled()));
         m_ui.actionFull_Screen->setEnabled(!idle);
     }
-    if (idle || opening || playing) {
-        const bool shown = playing && m_isBluray;
-        for (QToolButton* b : {m_ui.btnNext, m_ui.btnPrev, bar->btnNext, bar->btnPrev}) {
-            b->setVisible(shown);
-            if (opening)
-                b->setEnabled(false);
-        }
+    for (QToolButton* b : {m_ui.btnNext, m_ui.btnPrev, bar->btnNext, bar->btnPrev}) {
+        if (idle || playing)
+            b->setVisible(playing && m_isBluray);
+        else if (opening)
+            b->setEnabled(false);
     }
     if (idle || playing) {
-        for (QAction* a : {m_ui.actionNavigationPanel, m_ui.menuTitle->menuAction(),
-                           m_ui.menuCharter->menuAction()})
-            a->setEnabled(playing && m_isBluray);
+        m_ui.actionNavigationPanel->setEnabled(playing && m_isBluray);
+        m_ui.menuTitle->setEnabled(playing && m_isBluray);
+        m_ui.menuCharter->setEnabled(playing && m_isBluray);
     }
     if (!opening) {
         int channel = 0;
@@ -1230,10 +1230,9 @@ void MainWindow::applyState(int state)
     else if (paused)
         bar->playSeekingBar->setEnabled(!m_blurayMenuShown);
     if (opening || playing) {
-        for (QAction* a : {m_ui.actionOpen, m_ui.actionLode_Disc, m_ui.menuRecent_File->menuAction()})
-            a->setEnabled(playing);
-        if (playing)
-            m_ui.menuRecent_File->setEnabled(!m_recent.first().isEmpty());
+        m_ui.actionOpen->setEnabled(playing);
+        m_ui.actionLode_Disc->setEnabled(playing);
+        m_ui.menuRecent_File->setEnabled(playing);
     }
     if (idle) {
         m_ui.frm_Start->setVisible(!m_closing);

@@ -207,12 +207,13 @@ private Q_SLOTS:
         const QString movie = MediaFixture::movie();
         const QString audio = MediaFixture::audioOnly();
         openAndPlay(movie);
-        m_player->seek(3);
-        QTRY_VERIFY(ui().playSeekingBar->value() >= 3);
+        // The clip lasts 6 s; a place within 2 s of its end would not be kept.
+        m_player->seek(1);
+        QTRY_VERIFY(ui().playSeekingBar->value() >= 1);
         // Opening another file while the first plays keeps the first one's place.
         openAndPlay(audio);
         const QVariantMap points = uxSettings::instance()->value("Continue/Points").toMap();
-        QVERIFY(points.value(movie).toFloat() >= 3.0f);
+        QVERIFY(points.value(movie).toFloat() >= 1.0f);
         QVERIFY(!ui().frmVideoPlayer->isHidden());
 
         // Reopening seeks back there once and forgets the place.
@@ -220,7 +221,7 @@ private Q_SLOTS:
         m_window->openFileByName(movie);
         QVERIFY(m_probe->waitForState(QVlcPlayer::Started));
         QTRY_VERIFY(!uxSettings::instance()->value("Continue/Points").toMap().contains(movie));
-        QTRY_VERIFY(ui().playSeekingBar->value() >= 3);
+        QTRY_VERIFY(ui().playSeekingBar->value() >= 1);
 
         // The recent list, most recent first, without duplicates.
         QMenu* recent = ui().menuRecent_File;

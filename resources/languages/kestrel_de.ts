@@ -149,7 +149,7 @@
     </message>
     <message>
         <source>Navigation panel </source>
-        <translation>Navigationsmenü </translation>
+        <translation>Navigationsleiste </translation>
     </message>
     <message>
         <source>Snapshot</source>
@@ -293,7 +293,7 @@
     </message>
     <message>
         <source>Navigation Panel</source>
-        <translation>Navigationsmenü</translation>
+        <translation>Navigationsleiste</translation>
     </message>
     <message>
         <source>Effects</source>
@@ -305,7 +305,7 @@
     </message>
     <message>
         <source>Open Recent File</source>
-        <translation>Zuletzt geöffnet</translation>
+        <translation>Zuletzt geöffnete Datei</translation>
     </message>
     <message>
         <source>Controls</source>

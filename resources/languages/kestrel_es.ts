@@ -149,7 +149,7 @@
     </message>
     <message>
         <source>Navigation panel </source>
-        <translation>Menú de navegación </translation>
+        <translation>Panel de navegación </translation>
     </message>
     <message>
         <source>Snapshot</source>
@@ -293,7 +293,7 @@
     </message>
     <message>
         <source>Navigation Panel</source>
-        <translation>Menú de navegación</translation>
+        <translation>Panel de navegación</translation>
     </message>
     <message>
         <source>Effects</source>
@@ -305,7 +305,7 @@
     </message>
     <message>
         <source>Open Recent File</source>
-        <translation>Abrir recientes</translation>
+        <translation>Abrir archivo reciente</translation>
     </message>
     <message>
         <source>Controls</source>

@@ -149,7 +149,7 @@
     </message>
     <message>
         <source>Navigation panel </source>
-        <translation>Menu de navigation </translation>
+        <translation>Panneau de navigation </translation>
     </message>
     <message>
         <source>Snapshot</source>
@@ -293,7 +293,7 @@
     </message>
     <message>
         <source>Navigation Panel</source>
-        <translation>Menu de navigation</translation>
+        <translation>Panneau de navigation</translation>
     </message>
     <message>
         <source>Effects</source>
@@ -305,7 +305,7 @@
     </message>
     <message>
         <source>Open Recent File</source>
-        <translation>Fichiers récents</translation>
+        <translation>Ouvrir un fichier récent</translation>
     </message>
     <message>
         <source>Controls</source>

@@ -149,7 +149,7 @@
     </message>
     <message>
         <source>Navigation panel </source>
-        <translation>ナビゲーション パネル </translation>
+        <translation>ナビゲーションパネル </translation>
     </message>
     <message>
         <source>Snapshot</source>
@@ -201,7 +201,7 @@
     </message>
     <message>
         <source>&amp;Preferences</source>
-        <translation>環境設定(&amp;P)</translation>
+        <translation>設定(&amp;P)</translation>
     </message>
     <message>
         <source>Full Screen/Restore</source>
@@ -293,7 +293,7 @@
     </message>
     <message>
         <source>Navigation Panel</source>
-        <translation>ナビゲーション パネル</translation>
+        <translation>ナビゲーションパネル</translation>
     </message>
     <message>
         <source>Effects</source>
@@ -305,7 +305,7 @@
     </message>
     <message>
         <source>Open Recent File</source>
-        <translation>最近使ったファイル</translation>
+        <translation>最近使ったファイルを開く</translation>
     </message>
     <message>
         <source>Controls</source>
@@ -394,7 +394,7 @@
     <name>PreferencesDialog</name>
     <message>
         <source>Preferences</source>
-        <translation>環境設定</translation>
+        <translation>設定</translation>
     </message>
     <message>
         <source>Snapshot</source>

@@ -305,7 +305,7 @@
     </message>
     <message>
         <source>Open Recent File</source>
-        <translation>最近打开的文件</translation>
+        <translation>打开最近的文件</translation>
     </message>
     <message>
         <source>Controls</source>

@@ -362,11 +362,16 @@ private Q_SLOTS:
                  video->mapToGlobal(QPoint(0, video->height() - 1)).y());
         QCursor::setPos(video->mapToGlobal(QPoint(video->width() / 2, 50)));
         QTRY_VERIFY(!m_window->controlBar()->isVisible());
+        // A resting pointer hides over the picture and comes back with the window.
+        QTest::mouseMove(video, QPoint(video->width() / 2, 60));
+        QTRY_VERIFY(QApplication::overrideCursor()
+                    && QApplication::overrideCursor()->shape() == Qt::BlankCursor);
         // Escape, like every zoom preset, returns to the window.
         QTest::keyClick(ui().videoWidget, Qt::Key_Escape);
         QTRY_VERIFY(!m_window->isFullScreen());
         QTRY_VERIFY(!ui().videoWidget->isFullScreen());
         QVERIFY(ui().btnFullScreen->isVisibleTo(m_window));
+        QVERIFY(!QApplication::overrideCursor());
     }
 
     void zoomPresets()

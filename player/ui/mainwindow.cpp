@@ -22,6 +22,7 @@
 #include "widgets/kpplayseekingbar.h"
 
 #include <QActionGroup>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCryptographicHash>
 #include <QDesktopServices>
@@ -106,6 +107,8 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
     addAction(escape);
     fillBanner();
     m_ui.videoWidget->installEventFilter(this);
+    // In full screen the pointer gets out of the picture's way when it rests.
+    m_ui.videoWidget->enableMouseHide();
     // The reader side of the slot: it attaches to the running copy's segment when
     // it reads, and never creates or replaces it.
     m_handover = new uxHandoverSlot(uxProductInfo::instance()->guid(), this);
@@ -600,6 +603,9 @@ void MainWindow::OutFullScreen()
         b->show();
     m_ui.videoWidget->toggleFullscreen();
     m_fullScreen = false;
+    // A pointer hidden over the full-screen picture comes back with the window.
+    if (QApplication::overrideCursor() && QApplication::overrideCursor()->shape() == Qt::BlankCursor)
+        QApplication::restoreOverrideCursor();
 }
 
 void MainWindow::timerEvent(QTimerEvent* event)

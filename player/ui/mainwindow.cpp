@@ -105,6 +105,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
     escape->setShortcut(Qt::Key_Escape);
     connect(escape, &QAction::triggered, this, &MainWindow::OutFullScreen);
     addAction(escape);
+    addPlayerKeys();
     fillBanner();
     m_ui.videoWidget->installEventFilter(this);
     // In full screen the pointer gets out of the picture's way when it rests.
@@ -131,6 +132,29 @@ MainWindow::~MainWindow()
     delete m_audioPicture;
     delete m_player;
     delete m_controlBar;
+}
+
+// Space plays and pauses, and the wheel over the picture sets the volume, in
+// the window as in full screen (where the picture is a window of its own).
+void MainWindow::addPlayerKeys()
+{
+    auto* playPause = new QAction(this);
+    playPause->setObjectName(QStringLiteral("actionPlayPause"));
+    playPause->setShortcut(Qt::Key_Space);
+    connect(playPause, &QAction::triggered, this, [this] {
+        const int state = m_player->state();
+        if (state == QVlcPlayer::Playing || state == QVlcPlayer::Started)
+            onBtnPauseClicked();
+        else
+            onBtnPlayClicked();
+    });
+    addAction(playPause);
+    m_ui.videoWidget->addAction(playPause);
+    connect(m_ui.videoWidget, &VlcVideoWidget::wheel, this, [this](bool up) {
+        KpPlaySeekingBar* volume = m_ui.previewVolume;
+        if (volume->isEnabled())
+            volume->setValue(volume->value() + (up ? 5 : -5));
+    });
 }
 
 bool MainWindow::productSwitch(const char* name) const

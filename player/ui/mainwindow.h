@@ -145,6 +145,7 @@ private:
     void connectActions();
     void connectBar();
     void connectPlayer();
+    void addPlayerKeys();
     void setupControlBar();
     void setupGroups();
     void setInitialState();

@@ -29,6 +29,7 @@
 #include <QRegularExpression>
 #include <QSettings>
 #include <QTimer>
+#include <QWheelEvent>
 #include <QToolButton>
 #include <functional>
 
@@ -187,6 +188,19 @@ private Q_SLOTS:
         QCOMPARE(m_window->resumeKey(), movie);
         QCOMPARE(uxSettings::instance()->value("Edit/LastVideoFilePath").toString(), movie);
 
+        // Space pauses and resumes; the wheel over the picture sets the volume.
+        m_base->activateWindow();
+        QTest::keyClick(m_window, Qt::Key_Space);
+        QVERIFY(m_probe->waitForState(QVlcPlayer::Paused));
+        QTest::keyClick(m_window, Qt::Key_Space);
+        QVERIFY(m_probe->waitForState(QVlcPlayer::Playing));
+        const int volume = ui().previewVolume->value();
+        QWheelEvent wheel(QPointF(10, 10), ui().videoWidget->mapToGlobal(QPointF(10, 10)),
+                          QPoint(), QPoint(0, -120), Qt::NoButton, Qt::NoModifier,
+                          Qt::NoScrollPhase, false);
+        QApplication::sendEvent(ui().videoWidget, &wheel);
+        QCOMPARE(ui().previewVolume->value(), volume - 5);
+
         // A click on the groove seeks there.
         KpPlaySeekingBar* bar = ui().playSeekingBar;
         QTest::mouseClick(bar, Qt::LeftButton, Qt::NoModifier,
@@ -333,9 +347,10 @@ private Q_SLOTS:
         emit ui().menuControls->aboutToShow();
         QCOMPARE(ui().menuCharter->actions().size(), 7);
         // Playing from the menu hides it; the chapter buttons follow the position.
+        QVERIFY2(m_probe->waitForState(QVlcPlayer::Paused), qPrintable(m_probe->order.join(' ')));
         auto* catalog = m_window->blurayMenu()->findChild<QListWidget*>("lstMenuCatalog");
         emit catalog->itemClicked(catalog->item(0));
-        QVERIFY(m_probe->waitForState(QVlcPlayer::Playing));
+        QVERIFY2(m_probe->waitForState(QVlcPlayer::Playing), qPrintable(m_probe->order.join(' ')));
         QTRY_VERIFY(!m_window->blurayMenu()->isVisible());
         QVERIFY(ui().btnNext->isVisible());
         QTRY_VERIFY(ui().btnNext->isEnabled());

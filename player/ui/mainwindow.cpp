@@ -58,13 +58,6 @@ QString cleanRoot(const QString& path)
     return QDir::cleanPath(QDir::fromNativeSeparators(path));
 }
 
-template <typename Widget>
-void setShown(Widget* widget, bool shown)
-{
-    if (widget)
-        widget->setVisible(shown);
-}
-
 } // namespace
 
 // --- Construction -----------------------------------------------------------
@@ -142,8 +135,7 @@ void MainWindow::addPlayerKeys()
     playPause->setObjectName(QStringLiteral("actionPlayPause"));
     playPause->setShortcut(Qt::Key_Space);
     connect(playPause, &QAction::triggered, this, [this] {
-        const int state = m_player->state();
-        if (state == QVlcPlayer::Playing || state == QVlcPlayer::Started)
+        if (isPlayingState(m_player->state()))
             onBtnPauseClicked();
         else
             onBtnPlayClicked();
@@ -473,7 +465,7 @@ void MainWindow::onBtnNavigationPanel()
 {
     if (!m_player || !m_blurayMenu)
         return;
-    if (m_player->state() == QVlcPlayer::Playing || m_player->state() == QVlcPlayer::Started)
+    if (isPlayingState(m_player->state()))
         m_player->pause();
     showBlurayMenu();
 }
@@ -1018,8 +1010,7 @@ void MainWindow::setNavPanelShown(bool shown)
 void MainWindow::openFileByName(QString strPath)
 {
     // A file plays as "started" until it is paused; both states are playing.
-    const int state = m_player->state();
-    if (state == QVlcPlayer::Playing || state == QVlcPlayer::Started)
+    if (isPlayingState(m_player->state()))
         storeCurrentResumePoint();
     const QString mode = currentDeinterlaceMode();
     const QFileInfo info(strPath);
@@ -1182,7 +1173,7 @@ void MainWindow::updateUiControl(int state)
         if (m_blurayMenuShown)
             hideBlurayMenu();
         hideAudioPicture();
-    } else if (state == QVlcPlayer::Playing || state == QVlcPlayer::Started) {
+    } else if (isPlayingState(state)) {
         QTimer::singleShot(0, this, &MainWindow::onInitStartPoint);
         // The menu goes first: the navigation buttons stay off while it is shown,
         // and a disc's time may not move to update them again soon.
@@ -1202,82 +1193,118 @@ void MainWindow::updateUiControl(int state)
     }
 }
 
+bool MainWindow::isPlayingState(int state)
+{
+    return state == QVlcPlayer::Playing || state == QVlcPlayer::Started;
+}
+
+// The controls of the state table; opening leaves most of them as they are.
 void MainWindow::applyState(int state)
 {
+    m_ui.btnEject->setVisible(state == QVlcPlayer::Idle);
+    if (state != QVlcPlayer::Opening) {
+        applyTransport(state);
+        applyMediaMenus(state);
+    }
+    applyDiscControls(state);
+    applySeekBars(state);
+    applyOpenActions(state);
+    applyPage(state);
+}
+
+void MainWindow::applyTransport(int state)
+{
     const bool idle = state == QVlcPlayer::Idle;
-    const bool opening = state == QVlcPlayer::Opening;
-    const bool playing = state == QVlcPlayer::Playing || state == QVlcPlayer::Started;
+    const bool playing = isPlayingState(state);
     const bool paused = state == QVlcPlayer::Paused;
     FormControlPanel* bar = m_controlBar;
-    m_ui.btnEject->setVisible(idle);
-    if (!opening) {
-        for (QToolButton* b : {m_ui.btnPlay, bar->btnPlay})
-            b->setVisible(!playing);
-        for (QToolButton* b : {m_ui.btnPause, bar->btnPause})
-            b->setVisible(playing);
-        m_ui.actionPlay->setVisible(!playing);
-        m_ui.actionPause->setVisible(playing);
-        m_ui.btnStop->setEnabled(!idle);
-        bar->btnStop->setEnabled(!idle);
-        m_ui.actionStop->setEnabled(!idle);
-        m_ui.btnSnapshot->setEnabled(playing || (paused && !m_blurayMenuShown));
-        bar->btnSnapshot->setEnabled(playing || (paused && bar->btnSnapshot->isEnabled()));
-        m_ui.actionFull_Screen->setEnabled(!idle);
-    }
-    for (QToolButton* b : {m_ui.btnNext, m_ui.btnPrev, bar->btnNext, bar->btnPrev}) {
-        if (idle || playing)
-            b->setVisible(playing && m_isBluray);
-        else if (opening)
+    for (QToolButton* b : {m_ui.btnPlay, bar->btnPlay})
+        b->setVisible(!playing);
+    for (QToolButton* b : {m_ui.btnPause, bar->btnPause})
+        b->setVisible(playing);
+    m_ui.actionPlay->setVisible(!playing);
+    m_ui.actionPause->setVisible(playing);
+    m_ui.btnStop->setEnabled(!idle);
+    bar->btnStop->setEnabled(!idle);
+    m_ui.actionStop->setEnabled(!idle);
+    m_ui.btnSnapshot->setEnabled(playing || (paused && !m_blurayMenuShown));
+    bar->btnSnapshot->setEnabled(playing || (paused && bar->btnSnapshot->isEnabled()));
+    m_ui.actionFull_Screen->setEnabled(!idle);
+}
+
+void MainWindow::applyMediaMenus(int state)
+{
+    const bool active = state != QVlcPlayer::Idle;
+    int channel = 0;
+    const bool channels = m_hasAudio && m_player->audioChannel(channel) && channel > 0;
+    m_ui.menuAudio_Track->setEnabled(active && m_hasAudio);
+    m_ui.menuAudio_Device->setEnabled(active && m_hasAudio);
+    m_ui.menuAudio_Channel->setEnabled(active && channels);
+    m_ui.menuSubtitle_Track->setEnabled(active && m_hasSubtitles);
+    m_ui.menuVideo_Track->setEnabled(active && m_hasVideo);
+    const bool video = active && m_hasVideo;
+    for (QAction* a : {m_ui.actionHalf_Size, m_ui.actionNormal_Size, m_ui.actionDouble_Size,
+                       m_ui.actionFit_to_Screen})
+        a->setEnabled(video);
+    m_ui.menuDeinterlace_Mode->setEnabled(video);
+    m_ui.btnFullScreen->setEnabled(video);
+    m_ui.btnRestore->setEnabled(video);
+}
+
+void MainWindow::applyDiscControls(int state)
+{
+    const bool settled = state == QVlcPlayer::Idle || isPlayingState(state);
+    const bool disc = isPlayingState(state) && m_isBluray;
+    for (QToolButton* b :
+         {m_ui.btnNext, m_ui.btnPrev, m_controlBar->btnNext, m_controlBar->btnPrev}) {
+        if (settled)
+            b->setVisible(disc);
+        else if (state == QVlcPlayer::Opening)
             b->setEnabled(false);
     }
-    if (idle || playing) {
-        m_ui.actionNavigationPanel->setEnabled(playing && m_isBluray);
-        m_ui.menuTitle->setEnabled(playing && m_isBluray);
-        m_ui.menuCharter->setEnabled(playing && m_isBluray);
-    }
-    if (!opening) {
-        int channel = 0;
-        const bool channels = m_hasAudio && m_player->audioChannel(channel) && channel > 0;
-        m_ui.menuAudio_Track->setEnabled(!idle && m_hasAudio);
-        m_ui.menuAudio_Device->setEnabled(!idle && m_hasAudio);
-        m_ui.menuAudio_Channel->setEnabled(!idle && channels);
-        m_ui.menuSubtitle_Track->setEnabled(!idle && m_hasSubtitles);
-        m_ui.menuVideo_Track->setEnabled(!idle && m_hasVideo);
-        const bool video = !idle && m_hasVideo;
-        for (QAction* a : {m_ui.actionHalf_Size, m_ui.actionNormal_Size, m_ui.actionDouble_Size,
-                           m_ui.actionFit_to_Screen})
-            a->setEnabled(video);
-        m_ui.menuDeinterlace_Mode->setEnabled(video);
-        m_ui.btnFullScreen->setEnabled(video);
-        m_ui.btnRestore->setEnabled(video);
-    }
-    if (!paused)
+    if (!settled)
+        return;
+    m_ui.actionNavigationPanel->setEnabled(disc);
+    m_ui.menuTitle->setEnabled(disc);
+    m_ui.menuCharter->setEnabled(disc);
+}
+
+void MainWindow::applySeekBars(int state)
+{
+    const bool playing = isPlayingState(state);
+    KpPlaySeekingBar* barSlider = m_controlBar->playSeekingBar;
+    if (state != QVlcPlayer::Paused)
         m_ui.playSeekingBar->setEnabled(playing);
-    if (idle)
-        bar->playSeekingBar->setEnabled(false);
+    if (state == QVlcPlayer::Idle)
+        barSlider->setEnabled(false);
     else if (playing)
-        bar->playSeekingBar->setEnabled(true);
-    else if (paused)
-        bar->playSeekingBar->setEnabled(!m_blurayMenuShown);
-    if (opening || playing) {
-        m_ui.actionOpen->setEnabled(playing);
-        m_ui.actionLode_Disc->setEnabled(playing);
-        m_ui.menuRecent_File->setEnabled(playing);
-    }
-    if (idle) {
-        m_ui.frm_Start->setVisible(!m_closing);
-        m_ui.frmVideoPlayer->setVisible(m_closing);
-        if (m_closing)
-            showWaiting();
-    } else if (opening) {
-        m_ui.frm_Start->hide();
-        m_ui.frmVideoPlayer->show();
-        showWaiting();
-    } else if (playing) {
-        m_ui.frm_Start->hide();
-        m_ui.frmVideoPlayer->show();
+        barSlider->setEnabled(true);
+    else if (state == QVlcPlayer::Paused)
+        barSlider->setEnabled(!m_blurayMenuShown);
+}
+
+void MainWindow::applyOpenActions(int state)
+{
+    const bool playing = isPlayingState(state);
+    if (state != QVlcPlayer::Opening && !playing)
+        return;
+    m_ui.actionOpen->setEnabled(playing);
+    m_ui.actionLode_Disc->setEnabled(playing);
+    m_ui.menuRecent_File->setEnabled(playing);
+}
+
+void MainWindow::applyPage(int state)
+{
+    if (state == QVlcPlayer::Paused)
+        return;
+    // Closing shows the picture area and its busy animation until the end.
+    const bool picture = state != QVlcPlayer::Idle || m_closing;
+    m_ui.frm_Start->setVisible(!picture);
+    m_ui.frmVideoPlayer->setVisible(picture);
+    if (isPlayingState(state))
         hideWaiting();
-    }
+    else if (picture)
+        showWaiting();
 }
 
 void MainWindow::applyIdle()

@@ -171,7 +171,14 @@ private:
     void showWaiting();
     void hideWaiting();
     void applyIdle();
+    static bool isPlayingState(int state);
     void applyState(int state);
+    void applyTransport(int state);
+    void applyMediaMenus(int state);
+    void applyDiscControls(int state);
+    void applySeekBars(int state);
+    void applyOpenActions(int state);
+    void applyPage(int state);
     void updateMediaName();
     void resetSeekBar();
     static QString clockText(float seconds);

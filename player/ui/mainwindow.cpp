@@ -24,7 +24,6 @@
 #include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
-#include <QCryptographicHash>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
@@ -1068,11 +1067,9 @@ void MainWindow::openBluray(const QString& root)
     worker->start(QThread::InheritPriority);
     loading->exec();
     worker->wait();
+    m_resumeKey = worker->indexHash();
+    delete worker;
     setNavPanelShown(true);
-    QFile index(root + QStringLiteral("BDMV/index.bdmv"));
-    if (index.open(QIODevice::ReadOnly))
-        m_resumeKey = QString::fromLatin1(
-            QCryptographicHash::hash(index.readAll(), QCryptographicHash::Sha1).toHex());
     m_player->setKeepStartPosition(m_resume.lookup(m_resumeKey) > 0);
     m_player->openBD(root);
     uxSettings::instance()->setValue(kDiscKey, QDir::toNativeSeparators(root));
@@ -1088,13 +1085,12 @@ void MainWindow::openBluray(const QString& root)
 
 void MainWindow::releaseReportThread()
 {
+    // The sequence that started the worker waits for it and deletes it.
     if (m_loadingDialog)
         m_loadingDialog->accept();
     m_loadingDialog.clear();
-    if (auto* worker = qobject_cast<QThread*>(sender())) {
+    if (auto* worker = qobject_cast<QThread*>(sender()))
         worker->quit();
-        worker->deleteLater();
-    }
 }
 
 // --- Play, pause, stop, eject -----------------------------------------------

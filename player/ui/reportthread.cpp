@@ -3,6 +3,7 @@
 #include "player/discs/discdetection.h"
 #include "player/engine/qvlcplayer.h"
 
+#include <QCryptographicHash>
 #include <QFile>
 
 ReportThread::ReportThread(const QString& root, QVlcPlayer* player, QObject* parent)
@@ -15,10 +16,11 @@ void ReportThread::run()
     if (m_player)
         m_player->stopQuietly();
     discVolumeLabel(m_root);
-    // Reading the disc's index brings its first sectors into the cache (and
-    // spins up a drive) before the player opens it.
+    // Reading the disc's index spins up a drive before the player opens it, and
+    // its hash keys the disc's resume point.
     QFile index(m_root + QStringLiteral("BDMV/index.bdmv"));
     if (index.open(QIODevice::ReadOnly))
-        index.readAll();
+        m_indexHash = QString::fromLatin1(
+            QCryptographicHash::hash(index.readAll(), QCryptographicHash::Sha1).toHex());
     emit reportFinished();
 }

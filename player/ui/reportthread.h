@@ -12,6 +12,10 @@ class ReportThread : public QThread
 public:
     ReportThread(const QString& root, QVlcPlayer* player, QObject* parent = nullptr);
 
+    // The SHA-1 of the disc's index file as lower-case hex, empty when it could
+    // not be read. Valid once the thread has finished.
+    QString indexHash() const { return m_indexHash; }
+
 Q_SIGNALS:
     void reportFinished();
 
@@ -21,4 +25,5 @@ protected:
 private:
     QString m_root;
     QVlcPlayer* m_player = nullptr;
+    QString m_indexHash;
 };

@@ -38,9 +38,7 @@ DlgOpenDisc::DlgOpenDisc(QWidget* parent) : uxDialogBase(parent)
 void DlgOpenDisc::buildForm()
 {
     setObjectName(QStringLiteral("DlgOpenDisc"));
-    auto* outer = uxFormParts::layout<QVBoxLayout>(this, "verticalLayout");
-    outer->setContentsMargins(0, 0, 0, 0);
-    outer->setSpacing(0);
+    auto* outer = uxFormParts::tightLayout<QVBoxLayout>(this, "verticalLayout");
     QFrame* client = uxFormParts::frame(this, "uxDialogExClient", outer);
     auto* clientLayout = uxFormParts::layout<QVBoxLayout>(client, "verticalLayout_2");
     clientLayout->setContentsMargins(0, 0, 0, 0);

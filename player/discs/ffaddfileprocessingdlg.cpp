@@ -32,9 +32,7 @@ void FfAddFileProcessingDlg::buildForm()
 {
     setObjectName(QStringLiteral("FfAddFileProcessingDlg"));
     resize(FormSize);
-    auto* outer = uxFormParts::layout<QVBoxLayout>(this, "verticalLayout_3");
-    outer->setContentsMargins(0, 0, 0, 0);
-    outer->setSpacing(0);
+    auto* outer = uxFormParts::tightLayout<QVBoxLayout>(this, "verticalLayout_3");
     QFrame* client = uxFormParts::frame(this, "uxDialogExClient", outer);
     auto* clientLayout = uxFormParts::layout<QVBoxLayout>(client, "verticalLayout_4");
     clientLayout->setContentsMargins(0, 0, 0, 0);

@@ -172,14 +172,13 @@ void QBluRayMenu::listTitles()
         addSubItem(title.name, title.id, TitleSubItem, current);
 }
 
-QListWidgetItem* QBluRayMenu::addSubItem(const QString& text, int id, int itemType,
-                                         int currentId)
+void QBluRayMenu::addSubItem(const QString& text, int id, int itemType,
+                             int currentId)
 {
     auto* item = new QListWidgetItem(text, m_subItemsList, itemType);
     item->setData(Qt::UserRole, id);
     if (id == currentId)
         m_subItemsList->setCurrentItem(item);
-    return item;
 }
 
 void QBluRayMenu::onSubItemsItemClicked(QListWidgetItem* item)

@@ -85,7 +85,7 @@ private:
     void listChapters();
     void listTracks(int kind, int itemType);
     void listTitles();
-    QListWidgetItem* addSubItem(const QString& text, int id, int itemType, int currentId);
+    void addSubItem(const QString& text, int id, int itemType, int currentId);
     void hideSubItems();
     QImage backgroundPicture();
     const QImage& fallbackPicture();

@@ -133,18 +133,6 @@ double pictureDistance(const QImage& a, const QImage& b)
     return double(sum) / double(count);
 }
 
-double meanGray(const QImage& image)
-{
-    const QImage grey = image.convertToFormat(QImage::Format_Grayscale8);
-    qint64 sum = 0;
-    for (int y = 0; y < grey.height(); ++y) {
-        const uchar* line = grey.constScanLine(y);
-        for (int x = 0; x < grey.width(); ++x)
-            sum += line[x];
-    }
-    return double(sum) / (grey.width() * grey.height());
-}
-
 } // namespace
 
 class TestPlayerDialogs : public QObject
@@ -692,12 +680,12 @@ void TestPlayerDialogs::adjustsThePlayingPicture()
 
     dialog.findChild<QSlider*>("brightnessSlider")->setValue(30);
     const QImage dark = snapshot();
-    QVERIFY2(meanGray(dark) < meanGray(plain) - 20,
-             qPrintable(QString("%1 vs %2").arg(meanGray(dark)).arg(meanGray(plain))));
+    QVERIFY2(PlayerProbe::meanGray(dark) < PlayerProbe::meanGray(plain) - 20,
+             qPrintable(QString("%1 vs %2").arg(PlayerProbe::meanGray(dark)).arg(PlayerProbe::meanGray(plain))));
 
     QTest::keyClick(&dialog, Qt::Key_Escape);
     QVERIFY(!dialog.isVisible());
-    QVERIFY(meanGray(snapshot()) < meanGray(plain) - 20);
+    QVERIFY(PlayerProbe::meanGray(snapshot()) < PlayerProbe::meanGray(plain) - 20);
     QVERIFY(!QSettings().contains("brightness"));
     player.stop();
 }

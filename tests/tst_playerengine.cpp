@@ -11,19 +11,7 @@
 #include <QProcess>
 #include <QtTest>
 
-// Mean grey and the number of distinct colours of a picture.
-static double meanGray(const QImage& image)
-{
-    const QImage grey = image.convertToFormat(QImage::Format_Grayscale8);
-    qint64 sum = 0;
-    for (int y = 0; y < grey.height(); ++y) {
-        const uchar* line = grey.constScanLine(y);
-        for (int x = 0; x < grey.width(); ++x)
-            sum += line[x];
-    }
-    return double(sum) / (grey.width() * grey.height());
-}
-
+// How many colours a picture shows, sampled on a coarse grid.
 static int distinctColours(const QImage& image)
 {
     QSet<QRgb> colours;
@@ -281,9 +269,9 @@ void TestPlayerEngine::snapshotAndAdjustment()
     QTest::qWait(700);
     m_player->snapshot();
     QCOMPARE(m_probe->snapshots.size(), 2);
-    QVERIFY2(meanGray(m_probe->snapshots.at(1)) < meanGray(plain) - 20,
+    QVERIFY2(PlayerProbe::meanGray(m_probe->snapshots.at(1)) < PlayerProbe::meanGray(plain) - 20,
              qPrintable(
-                 QString("%1 vs %2").arg(meanGray(m_probe->snapshots.at(1))).arg(meanGray(plain))));
+                 QString("%1 vs %2").arg(PlayerProbe::meanGray(m_probe->snapshots.at(1))).arg(PlayerProbe::meanGray(plain))));
 
     // No video, no picture.
     m_player->stop();

@@ -1,0 +1,378 @@
+#include "player/ui/mainwindow.h"
+
+#include "framework/core/uxhandoverslot.h"
+#include "framework/core/uxproductinfo.h"
+#include "framework/core/uxsettings.h"
+#include "framework/core/uxsrcmgr.h"
+#include "framework/ui/uxdialogbase.h"
+#include "framework/ui/uxmessagebox.h"
+#include "platform/platformopticaldrives.h"
+#include "player/discs/discdetection.h"
+#include "player/discs/dlgopendisc.h"
+#include "player/discs/ffaddfileprocessingdlg.h"
+#include "player/discs/qbluraymenu.h"
+#include "player/engine/qvlcplayer.h"
+#include "player/engine/vlcaudiowidget.h"
+#include "player/engine/vlcvideowidget.h"
+#include "player/ui/adjustdialog.h"
+#include "player/ui/formcontrolpanel.h"
+#include "player/ui/mainwindowbase.h"
+#include "player/ui/preferencesdialog.h"
+#include "player/ui/reportthread.h"
+#include "widgets/kpplayseekingbar.h"
+
+#include <QActionGroup>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileDialog>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QMovie>
+#include <QScreen>
+#include <QStandardPaths>
+#include <QTime>
+#include <QTimer>
+#include <QToolButton>
+#include <QUrl>
+
+namespace {
+
+const QString kDiscKey = QStringLiteral("BDDis");
+
+// Qt's file dialogs take folders with "/" and the player's media paths may
+// carry a trailing one; both compare equal once cleaned.
+QString cleanRoot(const QString& path)
+{
+    return QDir::cleanPath(QDir::fromNativeSeparators(path));
+}
+
+} // namespace
+
+// --- Opening ----------------------------------------------------------------
+
+void MainWindow::openFile()
+{
+    const QString folder = QFileInfo(lastSelectedVideoFilePath()).path();
+    const QString path =
+        QFileDialog::getOpenFileName(this, tr("Open File"), folder, m_fileFilter);
+    if (!path.trimmed().isEmpty())
+        openFileByName(path);
+}
+
+void MainWindow::openFolder()
+{
+    const QString path = QFileDialog::getExistingDirectory(
+        this, tr("Open Disc"), lastSelectedDiscFilePath(),
+        QFileDialog::ShowDirsOnly | QFileDialog::DontResolveSymlinks);
+    if (!path.isEmpty())
+        openFileByName(path);
+}
+
+void MainWindow::OpenDis()
+{
+    DlgOpenDisc dialog(topLevel());
+    dialog.setMainWindow(this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    const QString value = dialog.selectedValue();
+    if (value == DlgOpenDisc::OpenFolderValue)
+        QTimer::singleShot(1, this, &MainWindow::openFolder);
+    else if (!value.isEmpty())
+        openFileByName(value);
+}
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (!event->mimeData()->hasUrls())
+        return;
+    event->setDropAction(Qt::CopyAction);
+    event->accept();
+}
+
+void MainWindow::dragMoveEvent(QDragMoveEvent* event)
+{
+    if (!event->mimeData()->hasUrls())
+        return;
+    event->setDropAction(m_player->state() == QVlcPlayer::Opening ? Qt::IgnoreAction
+                                                                   : Qt::CopyAction);
+    event->accept();
+}
+
+void MainWindow::dropEvent(QDropEvent* event)
+{
+    const QList<QUrl> urls = event->mimeData()->urls();
+    if (urls.isEmpty())
+        return;
+    event->setDropAction(m_player->state() == QVlcPlayer::Opening ? Qt::IgnoreAction
+                                                                   : Qt::CopyAction);
+    event->accept();
+    m_dropList.clear();
+    for (const QUrl& url : urls)
+        m_dropList << url.toLocalFile();
+    QTimer::singleShot(1, this, &MainWindow::acceptDropFile);
+}
+
+void MainWindow::acceptDropFile()
+{
+    if (!m_dropList.isEmpty())
+        openFileByName(m_dropList.first());
+}
+
+void MainWindow::onPlayFromFile()
+{
+    // The slot hands over one path and is emptied, so each path opens once.
+    const QString path = m_handover->takePath();
+    if (!path.trimmed().isEmpty())
+        openFileByName(path);
+}
+
+void MainWindow::storeCurrentResumePoint()
+{
+    m_resume.store(m_resumeKey,
+                   ResumePoints::keptPosition(m_ui.playSeekingBar->value(), m_length));
+}
+
+void MainWindow::setNavPanelShown(bool shown)
+{
+    m_ui.btnNavPanel->setVisible(shown);
+    m_controlBar->btnNavPanel->setVisible(shown);
+}
+
+void MainWindow::openFileByName(QString strPath)
+{
+    // A file plays as "started" until it is paused; both states are playing.
+    if (isPlayingState(m_player->state()))
+        storeCurrentResumePoint();
+    const QString mode = currentDeinterlaceMode();
+    const QFileInfo info(strPath);
+    if (info.isFile()) {
+        forgetMedia();
+        setNavPanelShown(false);
+        m_resumeKey = strPath;
+        m_player->setKeepStartPosition(m_resume.lookup(m_resumeKey) > 0);
+        m_player->openFile(strPath);
+        setDeinterlaceMode(mode);
+        setLastSelectedVideoFilePath(strPath);
+        rememberRecent(strPath);
+    } else if (info.isDir()) {
+        const QString root = findBlurayRoot(strPath);
+        if (findDvdRoot(strPath).isEmpty() && !root.isEmpty()) {
+            forgetMedia();
+            openBluray(root);
+            setDeinterlaceMode(mode);
+            return;
+        }
+        if (!findDvdRoot(strPath).isEmpty() || !findAudioCdRoot(strPath).isEmpty())
+            setNavPanelShown(false);
+        // What plays goes on, and keeps its resume key.
+        showMessage(tr("Invalid Blu-ray file."));
+    } else {
+        openFile();
+    }
+}
+
+void MainWindow::forgetMedia()
+{
+    m_isBluray = false;
+    m_resumeKey.clear();
+    m_blurayRoot.clear();
+}
+
+void MainWindow::rememberRecent(const QString& location)
+{
+    m_recent.insert(location);
+    m_ui.menuRecent_File->setEnabled(true);
+    m_ui.btnEject->hide();
+}
+
+void MainWindow::openBluray(const QString& root)
+{
+    auto* loading = new FfAddFileProcessingDlg(this);
+    m_loadingDialog = loading;
+    loading->setProgressAnimation(m_progressGif);
+    loading->setModal(true);
+    loading->adjustSize();
+    loading->show();
+    updateUiControl(QVlcPlayer::Opening);
+    auto* worker = new ReportThread(root, m_player, this);
+    connect(worker, &QThread::finished, this, &MainWindow::releaseReportThread);
+    worker->start(QThread::InheritPriority);
+    loading->exec();
+    worker->wait();
+    m_resumeKey = worker->indexHash();
+    delete worker;
+    setNavPanelShown(true);
+    m_player->setKeepStartPosition(m_resume.lookup(m_resumeKey) > 0);
+    m_player->openBD(root);
+    uxSettings::instance()->setValue(kDiscKey, QDir::toNativeSeparators(root));
+    m_isBluray = true;
+    m_blurayRoot = root;
+    delete loading;
+    QString normal = QDir::fromNativeSeparators(root);
+    if (!normal.endsWith(QLatin1Char('/')))
+        normal += QLatin1Char('/');
+    setLastSelectedDiscFilePath(normal);
+    rememberRecent(normal);
+}
+
+void MainWindow::releaseReportThread()
+{
+    // The sequence that started the worker waits for it and deletes it.
+    if (m_loadingDialog)
+        m_loadingDialog->accept();
+    m_loadingDialog.clear();
+    if (auto* worker = qobject_cast<QThread*>(sender()))
+        worker->quit();
+}
+
+// --- Play, pause, stop, eject -----------------------------------------------
+
+void MainWindow::onBtnPlayClicked()
+{
+    const int state = m_player->state();
+    if (state == QVlcPlayer::Paused) {
+        m_ui.btnEject->hide();
+        m_player->pause();
+    } else if (state != QVlcPlayer::Idle) {
+        m_ui.btnEject->hide();
+        m_player->play();
+    } else {
+        m_ui.btnEject->show();
+        if (!m_recent.first().isEmpty())
+            openFileByName(m_recent.first());
+        else if (productSwitch("enableVideoInput"))
+            openFile();
+        else if (productSwitch("enableBDInput") || productSwitch("enableDVDInput"))
+            OpenDis();
+    }
+}
+
+void MainWindow::onBtnPauseClicked()
+{
+    m_ui.btnEject->hide();
+    m_player->pause();
+}
+
+void MainWindow::onBtnStopClicked()
+{
+    m_ui.btnEject->show();
+    m_player->stop();
+    resetSeekBar();
+}
+
+void MainWindow::onBtnEjectClicked()
+{
+    m_player->stop();
+    const QString disc = cleanRoot(uxSettings::instance()->value(kDiscKey).toString());
+    for (const QString& root : listOpticalDrives()) {
+        if (cleanRoot(root) == disc)
+            PlatformOpticalDrives::eject(root);
+    }
+}
+
+void MainWindow::onDevicesChanged()
+{
+    emit onReloadDevice();
+    // The disc that plays was taken out or unmounted.
+    if (m_isBluray && m_player->state() != QVlcPlayer::Idle
+        && !QFileInfo::exists(m_blurayRoot + QStringLiteral("BDMV")))
+        onBtnStopClicked();
+}
+
+// --- Recent files, resume points, snapshots ---------------------------------
+
+void MainWindow::onMenuRecent_FileAboutToShow()
+{
+    if (!productSwitch("enableVideoInput"))
+        return;
+    QMenu* menu = m_ui.menuRecent_File;
+    menu->clear();
+    const int width = int(uxSrcMgr::dpiScale() * 250);
+    for (const QString& entry : m_recent.shown()) {
+        QAction* action =
+            menu->addAction(QFontMetrics(QFont()).elidedText(entry, Qt::ElideLeft, width));
+        action->setToolTip(entry);
+        connect(action, &QAction::triggered, this, &MainWindow::actionOpenRecFile);
+    }
+    if (m_recent.first().isEmpty())
+        return;
+    menu->addSeparator();
+    connect(menu->addAction(tr("Clear")), &QAction::triggered, this, &MainWindow::actionClear);
+}
+
+void MainWindow::actionOpenRecFile()
+{
+    if (auto* action = qobject_cast<QAction*>(sender()))
+        openFileByName(action->toolTip());
+}
+
+void MainWindow::actionClear()
+{
+    m_ui.menuRecent_File->clear();
+    m_recent.clear();
+    m_ui.menuRecent_File->setEnabled(false);
+}
+
+QString MainWindow::lastSelectedVideoFilePath()
+{
+    const QString path =
+        uxSettings::instance()->value(QStringLiteral("Edit/LastVideoFilePath")).toString();
+    if (!path.isEmpty())
+        return path;
+    return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)
+           + QLatin1Char('/');
+}
+
+void MainWindow::setLastSelectedVideoFilePath(QString strFilePath)
+{
+    uxSettings::instance()->setValue(QStringLiteral("Edit/LastVideoFilePath"), strFilePath);
+}
+
+QString MainWindow::lastSelectedDiscFilePath()
+{
+    const QString path =
+        uxSettings::instance()->value(QStringLiteral("Edit/LastDiscFilePath")).toString();
+    return !path.isEmpty() && QFileInfo::exists(path) ? path : QDir::rootPath();
+}
+
+void MainWindow::setLastSelectedDiscFilePath(QString strFilePath)
+{
+    uxSettings::instance()->setValue(QStringLiteral("Edit/LastDiscFilePath"), strFilePath);
+}
+
+void MainWindow::onInitStartPoint()
+{
+    float start = m_resume.lookup(m_resumeKey);
+    if (start <= 0 || !m_player)
+        return;
+    m_resume.store(m_resumeKey, 0);
+    const int position = m_ui.playSeekingBar->value();
+    if (m_length - float(position) < 2.0f || m_length - start < 2.0f)
+        start = 0;
+    m_player->seek(start);
+}
+
+void MainWindow::snapshot()
+{
+    m_player->snapshot();
+}
+
+void MainWindow::onSnapshotTaken(QImage image)
+{
+    const QByteArray format = uxSettings::instance()->snapshotFormat().toLatin1();
+    const QString name = QDate::currentDate().toString(QStringLiteral("yyyyMMdd"))
+                         + QTime::currentTime().toString(QStringLiteral("hhmmsszzz."))
+                         + QString::fromLatin1(format);
+    image.save(uxSettings::instance()->snapshotDir() + QLatin1Char('/') + name, format.constData(),
+               -1);
+}
+
+void MainWindow::onOpenSnapFolder()
+{
+    QDesktopServices::openUrl(QUrl::fromLocalFile(uxSettings::instance()->snapshotDir()));
+}

@@ -1,0 +1,398 @@
+#include "player/ui/mainwindow.h"
+
+#include "framework/core/uxhandoverslot.h"
+#include "framework/core/uxproductinfo.h"
+#include "framework/core/uxsettings.h"
+#include "framework/core/uxsrcmgr.h"
+#include "framework/ui/uxdialogbase.h"
+#include "framework/ui/uxmessagebox.h"
+#include "platform/platformopticaldrives.h"
+#include "player/discs/discdetection.h"
+#include "player/discs/dlgopendisc.h"
+#include "player/discs/ffaddfileprocessingdlg.h"
+#include "player/discs/qbluraymenu.h"
+#include "player/engine/qvlcplayer.h"
+#include "player/engine/vlcaudiowidget.h"
+#include "player/engine/vlcvideowidget.h"
+#include "player/ui/adjustdialog.h"
+#include "player/ui/formcontrolpanel.h"
+#include "player/ui/mainwindowbase.h"
+#include "player/ui/preferencesdialog.h"
+#include "player/ui/reportthread.h"
+#include "widgets/kpplayseekingbar.h"
+
+#include <QActionGroup>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileDialog>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QMovie>
+#include <QScreen>
+#include <QStandardPaths>
+#include <QTime>
+#include <QTimer>
+#include <QToolButton>
+#include <QUrl>
+
+namespace {
+
+const QString kNoTime = QStringLiteral("--:--:--");
+
+} // namespace
+
+// --- Following the player ---------------------------------------------------
+
+void MainWindow::onstateChanged(int state)
+{
+    updateUiControl(state);
+}
+
+void MainWindow::updateUiControl(int state)
+{
+    if (state < QVlcPlayer::Idle || state > QVlcPlayer::Started)
+        return;
+    if (state == QVlcPlayer::Idle)
+        storeCurrentResumePoint();
+    applyState(state);
+    if (state == QVlcPlayer::Idle)
+        applyIdle();
+    else if (state == QVlcPlayer::Opening) {
+        if (m_blurayMenuShown)
+            hideBlurayMenu();
+        hideAudioPicture();
+    } else if (isPlayingState(state)) {
+        QTimer::singleShot(0, this, &MainWindow::onInitStartPoint);
+        // The menu goes first: the navigation buttons stay off while it is shown,
+        // and a disc's time may not move to update them again soon.
+        if (state == QVlcPlayer::Playing && m_blurayMenuShown)
+            hideBlurayMenu();
+        applyNav();
+        updateMediaName();
+        hideWaiting();
+        if (m_hasVideo) {
+            hideAudioPicture();
+        } else if (m_hasAudio) {
+            m_audioPicture->show();
+            m_audioPicture->raise();
+        }
+    } else {
+        applyNav();
+    }
+}
+
+bool MainWindow::isPlayingState(int state)
+{
+    return state == QVlcPlayer::Playing || state == QVlcPlayer::Started;
+}
+
+// The controls of the state table; opening leaves most of them as they are.
+void MainWindow::applyState(int state)
+{
+    m_ui.btnEject->setVisible(state == QVlcPlayer::Idle);
+    if (state != QVlcPlayer::Opening) {
+        applyTransport(state);
+        applyMediaMenus(state);
+    }
+    applyDiscControls(state);
+    applySeekBars(state);
+    applyOpenActions(state);
+    applyPage(state);
+}
+
+void MainWindow::applyTransport(int state)
+{
+    const bool idle = state == QVlcPlayer::Idle;
+    const bool playing = isPlayingState(state);
+    const bool paused = state == QVlcPlayer::Paused;
+    FormControlPanel* bar = m_controlBar;
+    for (QToolButton* b : {m_ui.btnPlay, bar->btnPlay})
+        b->setVisible(!playing);
+    for (QToolButton* b : {m_ui.btnPause, bar->btnPause})
+        b->setVisible(playing);
+    m_ui.actionPlay->setVisible(!playing);
+    m_ui.actionPause->setVisible(playing);
+    m_ui.btnStop->setEnabled(!idle);
+    bar->btnStop->setEnabled(!idle);
+    m_ui.actionStop->setEnabled(!idle);
+    m_ui.btnSnapshot->setEnabled(playing || (paused && !m_blurayMenuShown));
+    bar->btnSnapshot->setEnabled(playing || (paused && bar->btnSnapshot->isEnabled()));
+    m_ui.actionFull_Screen->setEnabled(!idle);
+}
+
+void MainWindow::applyMediaMenus(int state)
+{
+    const bool active = state != QVlcPlayer::Idle;
+    int channel = 0;
+    const bool channels = m_hasAudio && m_player->audioChannel(channel) && channel > 0;
+    m_ui.menuAudio_Track->setEnabled(active && m_hasAudio);
+    m_ui.menuAudio_Device->setEnabled(active && m_hasAudio);
+    m_ui.menuAudio_Channel->setEnabled(active && channels);
+    m_ui.menuSubtitle_Track->setEnabled(active && m_hasSubtitles);
+    m_ui.menuVideo_Track->setEnabled(active && m_hasVideo);
+    const bool video = active && m_hasVideo;
+    for (QAction* a : {m_ui.actionHalf_Size, m_ui.actionNormal_Size, m_ui.actionDouble_Size,
+                       m_ui.actionFit_to_Screen})
+        a->setEnabled(video);
+    m_ui.menuDeinterlace_Mode->setEnabled(video);
+    m_ui.btnFullScreen->setEnabled(video);
+    m_ui.btnRestore->setEnabled(video);
+}
+
+void MainWindow::applyDiscControls(int state)
+{
+    const bool settled = state == QVlcPlayer::Idle || isPlayingState(state);
+    const bool disc = isPlayingState(state) && m_isBluray;
+    for (QToolButton* b :
+         {m_ui.btnNext, m_ui.btnPrev, m_controlBar->btnNext, m_controlBar->btnPrev}) {
+        if (settled)
+            b->setVisible(disc);
+        else if (state == QVlcPlayer::Opening)
+            b->setEnabled(false);
+    }
+    if (!settled)
+        return;
+    m_ui.actionNavigationPanel->setEnabled(disc);
+    m_ui.menuTitle->setEnabled(disc);
+    m_ui.menuCharter->setEnabled(disc);
+}
+
+void MainWindow::applySeekBars(int state)
+{
+    const bool playing = isPlayingState(state);
+    KpPlaySeekingBar* barSlider = m_controlBar->playSeekingBar;
+    if (state != QVlcPlayer::Paused)
+        m_ui.playSeekingBar->setEnabled(playing);
+    if (state == QVlcPlayer::Idle)
+        barSlider->setEnabled(false);
+    else if (playing)
+        barSlider->setEnabled(true);
+    else if (state == QVlcPlayer::Paused)
+        barSlider->setEnabled(!m_blurayMenuShown);
+}
+
+void MainWindow::applyOpenActions(int state)
+{
+    const bool playing = isPlayingState(state);
+    if (state != QVlcPlayer::Opening && !playing)
+        return;
+    m_ui.actionOpen->setEnabled(playing);
+    m_ui.actionLode_Disc->setEnabled(playing);
+    m_ui.menuRecent_File->setEnabled(playing);
+}
+
+void MainWindow::applyPage(int state)
+{
+    if (state == QVlcPlayer::Paused)
+        return;
+    // Closing shows the picture area and its busy animation until the end.
+    const bool picture = state != QVlcPlayer::Idle || m_closing;
+    m_ui.frm_Start->setVisible(!picture);
+    m_ui.frmVideoPlayer->setVisible(picture);
+    if (isPlayingState(state))
+        hideWaiting();
+    else if (picture)
+        showWaiting();
+}
+
+void MainWindow::applyIdle()
+{
+    applyNav();
+    m_ui.btnFullScreen->show();
+    m_ui.btnRestore->hide();
+    OutFullScreen();
+    m_ui.menuTitle->clear();
+    m_ui.menuCharter->clear();
+    m_titleNames.clear();
+    m_titles.clear();
+    m_ui.lblMeidaName->setText(QStringLiteral("-"));
+    m_ui.lblMeidaName->setToolTip(QStringLiteral("-"));
+    m_ui.btnPlay->setFocus();
+    resetSeekBar();
+    hideBlurayMenu();
+    hideAudioPicture();
+}
+
+void MainWindow::resetSeekBar()
+{
+    m_ui.playSeekingBar->setRange(0, 1);
+    m_ui.playSeekingBar->setTrimRange(0, 0);
+    m_ui.playSeekingBar->setValue(0);
+    m_ui.lblPlayPosition->setText(kNoTime);
+    m_ui.lblDuration->setText(kNoTime);
+}
+
+void MainWindow::applyNav()
+{
+    FormControlPanel* bar = m_controlBar;
+    const bool active = m_isBluray && m_player->state() != QVlcPlayer::Idle;
+    const bool free = !m_blurayMenuShown;
+    const int t = m_player->currentTitle();
+    const int c = m_player->currentChapter();
+    int chapters = 0;
+    for (const VlcTitle& title : qAsConst(m_titles)) {
+        if (title.id == t)
+            chapters = title.chapters.size();
+    }
+    m_ui.actionPrevious_Title->setEnabled(active && t != 0 && free);
+    m_ui.actionNext_Title->setEnabled(active && t + 1 != m_titles.size() && free);
+    const bool previous = active && c != 0 && free;
+    const bool next = active && c + 1 != chapters && free;
+    m_ui.actionPrevious_Chapter->setEnabled(previous);
+    m_ui.actionNext_Chapter->setEnabled(next);
+    for (QToolButton* b : {m_ui.btnPrev, bar->btnPrev})
+        b->setEnabled(previous);
+    for (QToolButton* b : {m_ui.btnNext, bar->btnNext})
+        b->setEnabled(next);
+}
+
+void MainWindow::updateMediaName()
+{
+    const QString media = m_player->currentMediaName();
+    QString name = m_isBluray ? discVolumeLabel(m_blurayRoot) : media;
+    if (name.isEmpty())
+        name = media.mid(media.lastIndexOf(QLatin1Char('/')) + 1);
+    const int width = int(uxSrcMgr::dpiScale() * 150);
+    const QString shown = QFontMetrics(QFont()).elidedText(name, Qt::ElideMiddle, width);
+    for (QLabel* label : {m_ui.lblMeidaName, m_controlBar->lblMeidaName}) {
+        label->setText(shown);
+        label->setToolTip(name);
+    }
+}
+
+// --- Position, length, volume -----------------------------------------------
+
+QString MainWindow::clockText(float seconds)
+{
+    const int total = int(seconds);
+    const int h = total / 3600;
+    const int m = (total - 3600 * h) / 60;
+    const int s = total - 3600 * h - 60 * m;
+    return QTime(h, m, s, 0).toString(QStringLiteral("hh:mm:ss"));
+}
+
+void MainWindow::onlengthChanged(float length)
+{
+    const int n = int(length);
+    if (n == m_ui.playSeekingBar->maximum())
+        return;
+    for (KpPlaySeekingBar* bar : {m_ui.playSeekingBar, m_controlBar->playSeekingBar}) {
+        bar->setRange(0, n);
+        bar->setTrimRange(0, n);
+        bar->setEnabled(true);
+    }
+    m_length = length;
+    const QString text = clockText(length);
+    m_ui.lblDuration->setText(text);
+    m_controlBar->lblDuration->setText(text);
+}
+
+void MainWindow::ontimeChanged(float time)
+{
+    if (!m_player || m_blurayMenuShown)
+        return;
+    const QString text = clockText(time);
+    m_ui.playSeekingBar->setValue(int(time));
+    m_ui.lblPlayPosition->setText(text);
+    if (!m_userSeeking) {
+        m_controlBar->playSeekingBar->setValue(int(time));
+        m_controlBar->lblPlayPosition->setText(text);
+    }
+    applyNav();
+}
+
+void MainWindow::onPlaySeekingBarPlayPosPreChanged(int)
+{
+    if (m_player)
+        m_userSeeking = true;
+}
+
+void MainWindow::onPlaySeekingBarPlayPosChanged(int nPlayPos)
+{
+    if (!m_player || !m_userSeeking)
+        return;
+    m_player->seek(float(nPlayPos));
+    m_userSeeking = false;
+}
+
+int MainWindow::changeVolume(int volume)
+{
+    return m_player && m_player->setVolume(volume) ? 1 : 0;
+}
+
+void MainWindow::onInitPreviewVolume()
+{
+    m_ui.previewVolume->setToolTip(
+        QStringLiteral("%1").arg(m_ui.previewVolume->value()) + QStringLiteral("%"));
+}
+
+void MainWindow::onBtnSpeakerOnClicked()
+{
+    for (QToolButton* b : {m_ui.btnSpeakerOn, m_controlBar->btnSpeakerOn})
+        b->hide();
+    for (QToolButton* b : {m_ui.btnSpeakerOff, m_controlBar->btnSpeakerOff})
+        b->show();
+    m_ui.previewVolume->setEnabled(false);
+    m_controlBar->previewVolume->setEnabled(false);
+    m_player->setMute(true);
+}
+
+void MainWindow::onBtnSpeakerOffClicked()
+{
+    for (QToolButton* b : {m_ui.btnSpeakerOff, m_controlBar->btnSpeakerOff})
+        b->hide();
+    for (QToolButton* b : {m_ui.btnSpeakerOn, m_controlBar->btnSpeakerOn})
+        b->show();
+    m_ui.previewVolume->setEnabled(true);
+    m_controlBar->previewVolume->setEnabled(true);
+    m_player->setMute(false);
+}
+
+// --- Tracks, titles, disc menu, errors --------------------------------------
+
+void MainWindow::onTrackInfoChanged()
+{
+    for (QMenu* menu : {m_ui.menuAudio_Track, m_ui.menuVideo_Track, m_ui.menuSubtitle_Track})
+        menu->clear();
+    m_hasVideo = buildTrackMenu(m_ui.menuVideo_Track, VlcVideoTrack, SLOT(setVideoTrack()),
+                                SLOT(onVideoTrackMenuAboutToShow()));
+    m_hasAudio = buildTrackMenu(m_ui.menuAudio_Track, VlcAudioTrack, SLOT(setAudioTrack()),
+                                SLOT(onAudioTrackMenuAboutToShow()));
+    m_hasSubtitles = buildTrackMenu(m_ui.menuSubtitle_Track, VlcSubtitleTrack,
+                                    SLOT(setSubtitleTrack()), SLOT(onSubtitleTrackMenuAboutToShow()));
+    updateUiControl(m_player->state());
+}
+
+void MainWindow::onTitleInfoChanged()
+{
+    rebuildTitleMenu();
+    onMenuControlsAboutToShow();
+}
+
+void MainWindow::onBlurayPrepareOK()
+{
+    if (!m_player || !m_blurayMenu)
+        return;
+    hideWaiting();
+    showBlurayMenu();
+}
+
+void MainWindow::onBlurayTitleEnded()
+{
+    if (m_player && m_blurayMenu)
+        showBlurayMenu();
+    for (KpPlaySeekingBar* bar : {m_ui.playSeekingBar, m_controlBar->playSeekingBar})
+        bar->setValue(0);
+    for (QLabel* label : {m_ui.lblPlayPosition, m_controlBar->lblPlayPosition})
+        label->setText(QStringLiteral("00:00:00"));
+}
+
+void MainWindow::onErrorOccurred()
+{
+    showMessage(tr("File loading failed."));
+}

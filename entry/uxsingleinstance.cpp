@@ -5,7 +5,6 @@
 #include "platform/platformusersharedmemory.h"
 #include "platform/platformwindow.h"
 
-#include <QSharedMemory>
 #include <cstring>
 
 static uxSingleInstance* s_instance = nullptr;
@@ -24,7 +23,7 @@ void uxSingleInstance::deleteInstance()
 }
 
 uxSingleInstance::uxSingleInstance(const QString& name)
-    : m_segment(new PlatformUserSharedMemory(name, this))
+    : m_segment(std::make_unique<PlatformUserSharedMemory>(name))
 {
     const bool created = m_segment->create(SegmentSize, QSharedMemory::ReadWrite);
     if (!created) {

@@ -4,7 +4,9 @@
 #include <QPointer>
 #include <QWidget>
 
-class QSharedMemory;
+#include <memory>
+
+class PlatformUserSharedMemory;
 class PlatformInstanceLock;
 
 // Lets one copy of the player run per user; a later copy raises the running
@@ -34,6 +36,6 @@ private:
 
     bool m_runningAllowed = true;
     PlatformInstanceLock* m_lock = nullptr;
-    QSharedMemory* m_segment = nullptr;
+    std::unique_ptr<PlatformUserSharedMemory> m_segment;
     QPointer<QWidget> m_mainWindow;
 };

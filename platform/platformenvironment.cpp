@@ -1,8 +1,25 @@
 #include "platform/platformenvironment.h"
 
 #include <QDir>
+#include <QFile>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QStandardPaths>
+#include <QSysInfo>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+// A folder (not a link to one) that belongs to the user; with closed, one that
+// nobody else may enter either.
+static bool isOwnFolder(const QString& path, bool closed)
+{
+    struct stat status{};
+    if (::lstat(QFile::encodeName(path).constData(), &status) != 0)
+        return false;
+    return S_ISDIR(status.st_mode) && status.st_uid == ::getuid() &&
+           (!closed || (status.st_mode & 077) == 0);
+}
 
 QString PlatformEnvironment::osVersionName()
 {
@@ -31,4 +48,22 @@ double PlatformEnvironment::logicalDpi()
 QString PlatformEnvironment::homeDir()
 {
     return QDir::homePath();
+}
+
+QString PlatformEnvironment::userRuntimeDir()
+{
+    const QString session = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    if (QDir::isAbsolutePath(session) && isOwnFolder(session, true))
+        return session;
+    // The cache folder may be shared by several machines; segments and locks are not.
+    const QString fallback = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation) +
+                             QStringLiteral("/runtime-") + QSysInfo::machineHostName();
+    return makePrivateDir(fallback) ? fallback : QString();
+}
+
+bool PlatformEnvironment::makePrivateDir(const QString& path)
+{
+    if (path.isEmpty() || !QDir().mkpath(path) || !isOwnFolder(path, false))
+        return false;
+    return ::chmod(QFile::encodeName(path).constData(), 0700) == 0;
 }

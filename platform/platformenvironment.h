@@ -17,4 +17,12 @@ public:
     static double logicalDpi();
     // The user's home folder.
     static QString homeDir();
+    // The user's private folder (mode 0700) for what lasts as long as the user's
+    // session: the session's runtime folder (XDG_RUNTIME_DIR) when it belongs to
+    // the user and is closed to others, otherwise a folder in the user's cache
+    // folder. Empty when no such folder can be made.
+    static QString userRuntimeDir();
+    // Creates path (with its parents) and closes it to everybody but the user.
+    // False when it is not a real folder of the user's own.
+    static bool makePrivateDir(const QString& path);
 };

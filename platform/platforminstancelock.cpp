@@ -1,7 +1,6 @@
 #include "platform/platforminstancelock.h"
 
-#include <QDir>
-#include <QStandardPaths>
+#include "platform/platformenvironment.h"
 
 PlatformInstanceLock::PlatformInstanceLock(const QString& name)
     : m_fileName(lockFilePath(name)), m_file(m_fileName)
@@ -17,10 +16,8 @@ bool PlatformInstanceLock::tryAcquire()
 
 QString PlatformInstanceLock::lockFilePath(const QString& name)
 {
-    QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    if (folder.isEmpty() || !QDir(folder).exists())
-        folder = QDir::tempPath();
     QString fileName = name;
     fileName.replace(QLatin1Char('/'), QLatin1Char('_'));
-    return folder + QLatin1Char('/') + fileName + QStringLiteral(".lock");
+    return PlatformEnvironment::userRuntimeDir() + QLatin1Char('/') + fileName +
+           QStringLiteral(".lock");
 }

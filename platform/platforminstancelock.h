@@ -3,8 +3,9 @@
 #include <QLockFile>
 #include <QString>
 
-// The per-user token that only the running copy of the program holds. A copy that
-// crashed leaves its lock behind; the next copy takes it over.
+// The per-user token that only the running copy of the program holds. It lives in
+// the user's private runtime folder, so other users neither see nor block it. A
+// copy that crashed leaves its lock behind; the next copy takes it over.
 class PlatformInstanceLock
 {
 public:
@@ -15,7 +16,7 @@ public:
     bool isHeld() const { return m_file.isLocked(); }
     QString fileName() const { return m_fileName; }
 
-    // The lock file for name in the user's runtime folder.
+    // The lock file for name in the user's private runtime folder.
     static QString lockFilePath(const QString& name);
 
 private:

@@ -4,6 +4,7 @@
 
 #include <sys/ipc.h>
 #include <sys/shm.h>
+#include <unistd.h>
 
 // Qt keys its System V segments by ftok() of the native key's file with 'Q'.
 static bool segmentStatus(const QString& nativeKey, shmid_ds* status)
@@ -29,4 +30,14 @@ int PlatformSharedMemory::attachCount(const QString& nativeKey)
     if (!segmentStatus(nativeKey, &status))
         return -1;
     return int(status.shm_nattch);
+}
+
+bool PlatformSharedMemory::isPrivate(const QString& nativeKey)
+{
+    shmid_ds status{};
+    if (!segmentStatus(nativeKey, &status))
+        return false;
+    const uid_t user = ::getuid();
+    return status.shm_perm.uid == user && status.shm_perm.cuid == user &&
+           (status.shm_perm.mode & 077) == 0;
 }

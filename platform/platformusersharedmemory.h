@@ -1,16 +1,44 @@
 #pragma once
 
 #include <QSharedMemory>
+#include <QString>
 
-// A shared-memory segment private to the user: the key is qualified by the
-// user's id, so the same key names different segments (and locks) for different
-// users, and another user's segment can never block this one.
-class PlatformUserSharedMemory : public QSharedMemory
+// A shared-memory segment private to the user's session. Its key file and its
+// lock file live in the user's private runtime folder, the same folder as the
+// instance lock, so exactly the processes that share that lock meet here; a
+// segment is used only when the user created it and nobody else may touch it.
+class PlatformUserSharedMemory
 {
-    Q_OBJECT
 public:
-    explicit PlatformUserSharedMemory(const QString& key, QObject* parent = nullptr);
+    explicit PlatformUserSharedMemory(const QString& key);
+    ~PlatformUserSharedMemory();
+    PlatformUserSharedMemory(const PlatformUserSharedMemory&) = delete;
+    PlatformUserSharedMemory& operator=(const PlatformUserSharedMemory&) = delete;
 
-    static QString userKey(const QString& key);
+    bool create(qsizetype size, QSharedMemory::AccessMode mode = QSharedMemory::ReadWrite);
+    bool attach(QSharedMemory::AccessMode mode = QSharedMemory::ReadWrite);
+    bool detach();
+    bool isAttached() const { return m_memory.isAttached(); }
+    QSharedMemory::SharedMemoryError error() const;
+    qsizetype size() const { return m_memory.size(); }
+    void* data() { return m_memory.data(); }
+    const void* constData() const { return m_memory.constData(); }
+
+    // Excludes every other process and object using this key until unlock().
+    bool lock();
+    bool unlock();
+
+    // The operating system's name of the segment (its key file).
+    QString nativeKey() const { return m_memory.nativeKey(); }
     static QString userNativeKey(const QString& key);
+
+private:
+    bool refuseForeignSegment();
+    bool openLockFile();
+
+    QSharedMemory m_memory;
+    QString m_lockPath;
+    int m_lockFd = -1;
+    bool m_locked = false;
+    QSharedMemory::SharedMemoryError m_refused = QSharedMemory::NoError;
 };

@@ -112,7 +112,7 @@ QString uxHandoverSlot::deserialise(const QByteArray& bytes, bool* ok)
     return complete ? text : QString();
 }
 
-void uxHandoverSlot::copyInto(QSharedMemory& segment, const QByteArray& bytes)
+void uxHandoverSlot::copyInto(PlatformUserSharedMemory& segment, const QByteArray& bytes)
 {
     if (!segment.isAttached() || !segment.lock())
         return;

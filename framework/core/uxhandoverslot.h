@@ -44,7 +44,7 @@ private Q_SLOTS:
     void onPoll();
 
 private:
-    static void copyInto(QSharedMemory& segment, const QByteArray& bytes);
+    static void copyInto(PlatformUserSharedMemory& segment, const QByteArray& bytes);
     void clearSlot();
 
     QString m_key;

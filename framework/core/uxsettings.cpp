@@ -2,6 +2,7 @@
 
 #include "framework/core/uxproductinfo.h"
 #include "framework/core/uxsrcmgr.h"
+#include "platform/platformenvironment.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -73,8 +74,12 @@ void uxSettings::setPathSetting(const QString& key, const QString& path)
 QString uxSettings::tempOutputDir() const
 {
     const uxProductInfo* product = uxProductInfo::instance();
-    return pathSetting(KeyOutputTemp, uxSrcMgr::tempDir() + QLatin1Char('/') + product->title() +
-                                          QLatin1Char('/') + product->name());
+    const QString privateDefault = uxSrcMgr::tempDir() + QLatin1Char('/') + product->title() +
+                                   QLatin1Char('/') + product->name();
+    const QString dir = pathSetting(KeyOutputTemp, privateDefault);
+    if (dir == privateDefault)
+        PlatformEnvironment::makePrivateDir(dir);
+    return dir;
 }
 
 QString uxSettings::defaultSnapshotDir()

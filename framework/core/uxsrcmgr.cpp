@@ -358,11 +358,16 @@ QString uxSrcMgr::languageDir() const
     return m_appDir + QStringLiteral("/cfg/language");
 }
 
+// The player's temporary files (snapshots on their way to the user) are nobody
+// else's business, so they go to the user's private folder, not the shared one.
 QString uxSrcMgr::tempDir()
 {
-    const QString dir = QStandardPaths::writableLocation(QStandardPaths::TempLocation);
-    QDir().mkpath(dir);
-    return dir;
+    const QString dir = PlatformEnvironment::userRuntimeDir();
+    if (!dir.isEmpty())
+        return dir;
+    const QString shared = QStandardPaths::writableLocation(QStandardPaths::TempLocation);
+    QDir().mkpath(shared);
+    return shared;
 }
 
 QString uxSrcMgr::developerDumpDir()

@@ -11,6 +11,7 @@
 #include "player/ui/mainwindowbase.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QNetworkAccessManager>
 #include <QSettings>
 
@@ -50,7 +51,7 @@ int Startup::run()
     }
     if (!uxSingleInstance::instance()->isRunningAllowed()) {
         // The running copy's window polls the hand-over slot and opens the path.
-        const QString media = mediaArgument(m_args);
+        const QString media = absoluteMediaPath(mediaArgument(m_args));
         if (!media.isEmpty())
             uxHandoverSlot::handOver(uxProductInfo::instance()->guid(), media);
         teardownSingletons();
@@ -123,6 +124,15 @@ QString Startup::mediaArgument(const QStringList& args)
     return QString();
 }
 
+// The running copy has a working folder of its own, and recent entries and resume
+// points outlive this one: a path is only meaningful when it is absolute.
+QString Startup::absoluteMediaPath(const QString& argument)
+{
+    if (argument.isEmpty())
+        return argument;
+    return QFileInfo(argument).absoluteFilePath();
+}
+
 bool Startup::runInstallHook()
 {
     if (m_args.size() != 1)
@@ -161,7 +171,7 @@ void Startup::openHandover()
 {
     m_handover = std::make_unique<uxHandoverSlot>(uxProductInfo::instance()->guid());
     m_handover->open();
-    const QString media = mediaArgument(m_args);
+    const QString media = absoluteMediaPath(mediaArgument(m_args));
     if (!media.isEmpty())
         m_handover->writePath(media);
 }

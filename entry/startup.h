@@ -23,6 +23,8 @@ public:
     // The argument handed to the player: the first one that is neither an
     // option nor an option's value.
     static QString mediaArgument(const QStringList& args);
+    // argument made absolute against this process's working folder.
+    static QString absoluteMediaPath(const QString& argument);
     // Installation hooks: record or remove this copy in the installed-copies store.
     static void registerCopy();
     static void deregisterCopy();

@@ -31,13 +31,25 @@ static bool answerBeforeStart(int argc, char** argv)
     return false;
 }
 
+// The installation hooks show nothing, and package scripts run them where there
+// may be no display at all. Video is embedded into X11 windows, so a normal start
+// prefers the xcb platform (XWayland included) unless the user chose one.
+static void choosePlatform(int argc, char** argv)
+{
+    const bool installHook = argc == 2 && (std::strcmp(argv[1], "--register") == 0 ||
+                                           std::strcmp(argv[1], "--deregister") == 0);
+    if (installHook)
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    else if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") &&
+             !qEnvironmentVariableIsEmpty("DISPLAY"))
+        qputenv("QT_QPA_PLATFORM", "xcb");
+}
+
 int main(int argc, char** argv)
 {
     if (answerBeforeStart(argc, argv))
         return 0;
-    // Video is embedded into X11 windows, so prefer the xcb platform (XWayland included).
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && !qEnvironmentVariableIsEmpty("DISPLAY"))
-        qputenv("QT_QPA_PLATFORM", "xcb");
+    choosePlatform(argc, argv);
     QApplication app(argc, argv);
     return a_entry(argc, argv);
 }

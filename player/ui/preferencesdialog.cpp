@@ -14,6 +14,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QFormLayout>
 #include <QFrame>
 #include <QGroupBox>
@@ -270,18 +271,33 @@ void PreferencesDialog::restoreDefaults()
     m_chkAutoUpdate->setChecked(true);
 }
 
-// Probes with a file of its own name, so nothing of the user's is touched.
+// Taken by a file, a folder or a link, even one that leads nowhere.
+static bool isNameTaken(const QString& path)
+{
+    const QFileInfo info(path);
+    return info.exists() || info.isSymLink();
+}
+
+// Probes with a file of its own name, so nothing of the user's is touched: a name
+// that is taken, even by a link that leads nowhere, is passed over, and the probe
+// is created exclusively, so it never writes through a link planted in between.
 // A probe that could not be written in full is removed as well.
 bool PreferencesDialog::isFolderWritable(const QString& folder)
 {
-    QString candidate = folder + QStringLiteral("/1.temp");
-    for (int n = 0; QFile::exists(candidate); ++n)
-        candidate = folder + QLatin1Char('/') + QStringLiteral("1(%1).temp").arg(n);
-    QFile probe(candidate);
-    if (!probe.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        return false;
-    const bool written = probe.write("1234567890", 10) == 10 && probe.flush();
-    probe.close();
-    const bool removed = probe.remove();
-    return written && removed;
+    for (int n = -1;; ++n) {
+        const QString candidate = n < 0 ? folder + QStringLiteral("/1.temp")
+                                        : folder + QStringLiteral("/1(%1).temp").arg(n);
+        if (isNameTaken(candidate))
+            continue;
+        QFile probe(candidate);
+        if (!probe.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
+            if (isNameTaken(candidate))
+                continue;
+            return false;
+        }
+        const bool written = probe.write("1234567890", 10) == 10 && probe.flush();
+        probe.close();
+        const bool removed = probe.remove();
+        return written && removed;
+    }
 }

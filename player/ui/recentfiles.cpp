@@ -12,7 +12,7 @@ void RecentFiles::load()
     uxSettings* settings = uxSettings::instance();
     bool ok = false;
     const int count = settings->value(QStringLiteral("RecentFile/Count"), DefaultCount).toInt(&ok);
-    m_count = ok ? qMax(0, count) : DefaultCount;
+    m_count = ok ? qBound(0, count, int(MaxCount)) : DefaultCount;
     m_entries.clear();
     for (int i = 0; i < m_count; ++i)
         m_entries << settings->value(key(i)).toString();

@@ -8,8 +8,11 @@ class RecentFiles
 {
 public:
     static const int DefaultCount = 10;
+    // A menu longer than this is of no use, and a damaged or hostile settings
+    // file must not make the player read, keep and write an endless list.
+    static const int MaxCount = 50;
 
-    // Reads the count and that many entries.
+    // Reads the count (at most MaxCount) and that many entries.
     void load();
     int count() const { return m_count; }
     const QStringList& entries() const { return m_entries; }

@@ -77,7 +77,7 @@ void TestBluray::folderOpensPausedWithTitles()
     QCOMPARE(title.chapters.first().name, QString("1. 00:00:00"));
     for (int c = 1; c < title.chapters.size(); ++c)
         QVERIFY(title.chapters.at(c).start > title.chapters.at(c - 1).start);
-    QCOMPARE(m_player->discCoverImage().size(), QSize(640, 360));
+    QCOMPARE(m_player->coverImage().size(), QSize(640, 360));
     QCOMPARE(m_player->currentMediaName(), QFileInfo(root).fileName());
     QCOMPARE(m_player->currentTitle(), 0);
     QCOMPARE(m_player->currentChapter(), 0);

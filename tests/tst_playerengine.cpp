@@ -89,7 +89,7 @@ void TestPlayerEngine::locationsAndNames()
     QCOMPARE(VlcLocation::mediaName("dvdsimple:///discs/DVD"), QString("DVD"));
     QCOMPARE(VlcLocation::mediaName("cdda:///dev/sr0"), QString());
     QVERIFY(VlcLocation::hasTitles("bluray:///d") && VlcLocation::hasTitles("vcd:///d"));
-    QVERIFY(!VlcLocation::hasTitles("cdda:///d") && !VlcLocation::hasTitles("file:///d"));
+    QVERIFY(!VlcLocation::hasTitles("cdda:///d") && VlcLocation::hasTitles("file:///d"));
 
     // Empty paths open nothing.
     m_player->openFile(QString());
@@ -107,6 +107,9 @@ void TestPlayerEngine::titleAndChapterNames()
     QCOMPARE(VlcTitleRules::titleName(3, 0, "Menu"), QString("Menu"));
     QCOMPARE(VlcTitleRules::chapterName(1, 600000, " Middle"), QString("2. 00:10:00"));
     QCOMPARE(VlcTitleRules::chapterName(1, -1, " Middle Part"), QString("Middle Part"));
+    // A file's chapters keep their names; only unnamed ones are named by their start.
+    QCOMPARE(VlcTitleRules::fileChapterName(1, 600000, " Middle"), QString("Middle"));
+    QCOMPARE(VlcTitleRules::fileChapterName(1, 600000, "  "), QString("2. 00:10:00"));
 
     VlcTitle title;
     title.chapters = {{0, "a", 5000}, {1, "b", 10000}, {2, "c", -1}, {3, "d", 20000}};
@@ -158,7 +161,7 @@ void TestPlayerEngine::openAnnouncesStatesInOrder()
     QVERIFY(m_probe->waitForTime(1.0f));
     QCOMPARE(m_probe->errors, 0);
     QVERIFY(m_probe->trackInfo >= 1);
-    QCOMPARE(m_probe->titleInfo, 0); // files have no title list
+    QCOMPARE(m_probe->titleInfo, 1); // a file's chapters come as one title
     QVERIFY(qAbs(m_probe->lengths.last() - 6.0f) < 0.5f);
     // The first time restarts the media: no time far into it comes first.
     QVERIFY(m_probe->times.first() < 1.0f);
@@ -200,12 +203,21 @@ void TestPlayerEngine::tracksAreListedAndSelectable()
     QVERIFY(!m_player->setTrack(VlcSubtitleTrack, 999));
     QVERIFY(!m_player->setTrack(5, 0));
     QCOMPARE(m_player->currentTrack(5), -1);
-    // Files get no titles, so no chapters either.
+    // A Matroska file's chapters keep their names, without libVLC's leading space.
     QList<VlcTitle> titles;
     m_player->titles(titles);
-    QVERIFY(titles.isEmpty());
-    QCOMPARE(m_player->currentChapter(), -1);
-    QVERIFY(!m_player->setChapter(1));
+    QCOMPARE(titles.size(), 1);
+    QStringList names;
+    QList<qint64> starts;
+    for (const VlcChapter& chapter : titles.first().chapters) {
+        names << chapter.name;
+        starts << chapter.start;
+    }
+    QCOMPARE(names, QStringList({"Intro", "Middle Part", "Finale"}));
+    QCOMPARE(starts, QList<qint64>({0, 2000, 4000}));
+    QVERIFY(m_player->setChapter(2));
+    QTRY_COMPARE(m_player->currentChapter(), 2);
+    QVERIFY(!m_player->setChapter(3));
 }
 
 void TestPlayerEngine::transportFollowsTheUser()

@@ -299,8 +299,8 @@ void QBluRayMenu::paintMenuBackground(QPainter* painter, QRect rcRect)
 
 QImage QBluRayMenu::backgroundPicture()
 {
-    if (m_player && !m_player->discCoverImage().isNull())
-        return m_player->discCoverImage();
+    if (m_player && !m_player->coverImage().isNull())
+        return m_player->coverImage();
     return fallbackPicture();
 }
 

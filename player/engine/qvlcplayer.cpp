@@ -2,6 +2,7 @@
 
 #include "framework/core/uxproductinfo.h"
 #include "framework/core/uxsettings.h"
+#include "player/engine/embeddedcover.h"
 #include "player/engine/vlcinstanceoptions.h"
 #include "player/engine/vlclocation.h"
 #include "player/engine/vlctitlerules.h"
@@ -96,6 +97,7 @@ QVlcPlayer::~QVlcPlayer()
     else
         libvlc_media_player_stop(m_player.get());
     m_player.reset();
+    watchMedia(false);
     m_media.reset();
     // A player whose stop never returns keeps the instance alive by itself.
     m_retirer.waitAll(kTeardownWaitMs);
@@ -259,6 +261,9 @@ void QVlcPlayer::handleEvent(int type, int generation, qint64 value)
         if (value != 0)
             emit voutEstablished();
         break;
+    case libvlc_MediaMetaChanged:
+        readMediaInfo();
+        break;
     default:
         break;
     }
@@ -303,8 +308,7 @@ void QVlcPlayer::onLengthEvent(qint64 length)
         if (buildTitles())
             emit titleInfoChanged();
     }
-    if (m_bluray && m_discCover.isNull())
-        loadArtworkCover();
+    readMediaInfo();
     if (changed)
         clearTracks();
 }
@@ -414,8 +418,7 @@ void QVlcPlayer::pollFirstTime(qint64 time)
     }
     libvlc_audio_set_mute(m_player.get(), m_muteRequested);
     m_opening = false;
-    if (m_bluray && m_discCover.isNull())
-        loadArtworkCover();
+    readMediaInfo();
     // Without a time event (a Blu-ray's time can stand still) the tracks are read here.
     readTrackInfo();
     if (!m_keepStartPosition && m_bluray)
@@ -507,6 +510,7 @@ void QVlcPlayer::openLocation(const QString& location, bool bluray)
                 QByteArray(":disc-caching=" + QByteArray::number(caching)).constData());
     }
     m_media = std::move(media);
+    watchMedia(true);
     m_opening = true;
     libvlc_audio_set_mute(m_player.get(), 1);
     libvlc_media_player_set_media(m_player.get(), m_media.get());
@@ -516,7 +520,13 @@ void QVlcPlayer::openLocation(const QString& location, bool bluray)
 
 void QVlcPlayer::resetMedia(const QString& location, bool bluray)
 {
+    watchMedia(false);
     m_media.reset();
+    m_mediaTitle.clear();
+    m_embeddedCoverRead = false;
+    // A disc's cover was read from its folder just before.
+    if (!bluray)
+        m_cover = QImage();
     ++m_generation;
     m_location = location;
     m_bluray = bluray;
@@ -669,11 +679,11 @@ void QVlcPlayer::snapshot()
         emit snapshotTaken(image);
 }
 
-// --- Disc cover ------------------------------------------------------------
+// --- Cover and title ---------------------------------------------------------
 
 void QVlcPlayer::loadDiscCover(const QString& root)
 {
-    m_discCover = QImage();
+    m_cover = QImage();
     QString folder = root;
     if (!folder.endsWith(QLatin1Char('/')))
         folder += QLatin1Char('/');
@@ -681,21 +691,51 @@ void QVlcPlayer::loadDiscCover(const QString& root)
     const QFileInfoList covers =
         dl.entryInfoList({QStringLiteral("*.jpg")}, QDir::Files, QDir::Size);
     if (!covers.isEmpty())
-        m_discCover.load(covers.first().filePath());
+        m_cover.load(covers.first().filePath());
 }
 
-void QVlcPlayer::loadArtworkCover()
+void QVlcPlayer::watchMedia(bool watch)
 {
-    // A disc image has no folder to look into; libVLC reads its cover itself.
     if (!m_media)
         return;
-    char* url = libvlc_media_get_meta(m_media.get(), libvlc_meta_ArtworkURL);
-    if (!url)
-        return;
-    const QUrl artwork(QString::fromUtf8(url));
-    libvlc_free(url);
-    if (artwork.isLocalFile())
-        m_discCover.load(artwork.toLocalFile());
+    libvlc_event_manager_t* events = libvlc_media_event_manager(m_media.get());
+    if (watch)
+        libvlc_event_attach(events, libvlc_MediaMetaChanged, onVlcEvent, this);
+    else
+        libvlc_event_detach(events, libvlc_MediaMetaChanged, onVlcEvent, this);
+}
+
+QString QVlcPlayer::mediaMeta(libvlc_meta_t meta) const
+{
+    char* text = m_media ? libvlc_media_get_meta(m_media.get(), meta) : nullptr;
+    const QString value = QString::fromUtf8(text).trimmed();
+    libvlc_free(text);
+    return value;
+}
+
+// libVLC learns the tags while it plays; an embedded picture is written to its
+// art cache and named by a file:// URL (a disc image's cover the same way).
+void QVlcPlayer::readMediaInfo()
+{
+    bool changed = false;
+    const QString title = mediaMeta(libvlc_meta_Title);
+    if (title != m_mediaTitle) {
+        m_mediaTitle = title;
+        changed = true;
+    }
+    if (m_cover.isNull()) {
+        const QUrl artwork(mediaMeta(libvlc_meta_ArtworkURL));
+        if (artwork.isLocalFile()) {
+            m_cover.load(artwork.toLocalFile());
+        } else if (!m_embeddedCoverRead && VlcLocation::isFile(m_location)) {
+            // Without a writable art cache libVLC keeps the picture to itself.
+            m_embeddedCoverRead = true;
+            m_cover = EmbeddedCover::read(VlcLocation::filePath(m_location));
+        }
+        changed = changed || !m_cover.isNull();
+    }
+    if (changed)
+        emit mediaInfoChanged();
 }
 
 // --- Tracks -------------------------------------------------------------------
@@ -811,6 +851,7 @@ VlcTitle QVlcPlayer::readTitle(int index, const libvlc_title_description_t* desc
         description->psz_name ? QString::fromUtf8(description->psz_name) : fallback;
     title.name = VlcTitleRules::titleName(index, title.length, text);
 
+    const bool file = VlcLocation::isFile(m_location);
     libvlc_chapter_description_t** chapters = nullptr;
     VlcChapterArrayHolder list;
     list.take(chapters,
@@ -820,7 +861,9 @@ VlcTitle QVlcPlayer::readTitle(int index, const libvlc_title_description_t* desc
         VlcChapter chapter;
         chapter.id = c;
         chapter.start = d->i_time_offset >= 0 ? d->i_time_offset : -1;
-        chapter.name = VlcTitleRules::chapterName(c, chapter.start, QString::fromUtf8(d->psz_name));
+        const QString text = QString::fromUtf8(d->psz_name);
+        chapter.name = file ? VlcTitleRules::fileChapterName(c, chapter.start, text)
+                            : VlcTitleRules::chapterName(c, chapter.start, text);
         title.chapters.append(chapter);
     }
     return title;

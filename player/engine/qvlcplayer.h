@@ -49,7 +49,10 @@ public:
     int state() const { return m_state; }
     QString currentMediaName() const;
     QSize videoSize() const;
-    QImage discCoverImage() const { return m_discCover; }
+    // The media's cover: a disc's own picture, or the art embedded in a file.
+    QImage coverImage() const { return m_cover; }
+    // The title from the media's tags; libVLC falls back to the file name.
+    QString mediaTitle() const { return m_mediaTitle; }
 
     void tracks(int kind, QList<VlcTrack>& out) const;
     int currentTrack(int kind) const;
@@ -84,6 +87,8 @@ Q_SIGNALS:
     void errorOccurred();
     void blurayPrepareOK();
     void blurayTitleEnded();
+    // The title or the cover became known or changed.
+    void mediaInfoChanged();
 
 public Q_SLOTS:
     void openFile(QString strFilePath);
@@ -134,7 +139,9 @@ private:
     bool buildTitles();
     VlcTitle readTitle(int index, const libvlc_title_description_t* description);
     void loadDiscCover(const QString& root);
-    void loadArtworkCover();
+    void watchMedia(bool watch);
+    QString mediaMeta(libvlc_meta_t meta) const;
+    void readMediaInfo();
     qint64 picturePosition() const;
 
     VlcInstanceHolder m_instance;
@@ -151,7 +158,9 @@ private:
     bool m_trackInfoRead = false;
     std::atomic<bool> m_stopping{false};
     bool m_bluray = false;
-    QImage m_discCover;
+    QImage m_cover;
+    QString m_mediaTitle;
+    bool m_embeddedCoverRead = false;
     bool m_opening = false;
     bool m_muteRequested = false;
     bool m_hasVideo = false;

@@ -1,6 +1,7 @@
 #include "player/engine/vlcaudiowidget.h"
 
 #include "framework/core/uxsrcmgr.h"
+#include "player/engine/qvlcplayer.h"
 
 #include <QApplication>
 #include <QImage>
@@ -8,6 +9,16 @@
 #include <QPainter>
 
 VlcAudioWidget::VlcAudioWidget(QWidget* parent) : QFrame(parent) {}
+
+void VlcAudioWidget::setPlayer(QVlcPlayer* player)
+{
+    if (m_player)
+        disconnect(m_player, nullptr, this, nullptr);
+    m_player = player;
+    if (player)
+        connect(player, &QVlcPlayer::mediaInfoChanged, this, qOverload<>(&QWidget::update));
+    update();
+}
 
 void VlcAudioWidget::setShowPicture(bool show)
 {
@@ -32,7 +43,9 @@ void VlcAudioWidget::paintEvent(QPaintEvent* event)
     QPainter painter(this);
     painter.fillRect(rect(), Qt::black);
     if (m_showPicture) {
-        const QImage picture(uxSrcMgr::instance()->audioPreviewPath());
+        QImage picture = m_player ? m_player->coverImage() : QImage();
+        if (picture.isNull())
+            picture.load(uxSrcMgr::instance()->audioPreviewPath());
         if (!picture.isNull()) {
             painter.setRenderHint(QPainter::SmoothPixmapTransform);
             painter.drawImage(fitPicture(picture.size(), rect()), picture);

@@ -5,14 +5,14 @@
 class QVlcPlayer;
 
 // Shown instead of the video while audio-only media play: black, with the
-// product's audio picture fitted into the middle.
+// media's cover, or else the product's audio picture, fitted into the middle.
 class VlcAudioWidget : public QFrame
 {
     Q_OBJECT
 public:
     explicit VlcAudioWidget(QWidget* parent = nullptr);
 
-    void setPlayer(QVlcPlayer* player) { m_player = player; }
+    void setPlayer(QVlcPlayer* player);
     QVlcPlayer* player() const { return m_player; }
     void setShowPicture(bool show);
     bool showPicture() const { return m_showPicture; }

@@ -37,7 +37,7 @@ static QStringList discSchemes()
 
 QString VlcLocation::mediaName(const QString& location)
 {
-    if (location.startsWith(QLatin1String("file://")))
+    if (isFile(location))
         return location.mid(location.lastIndexOf(QLatin1Char('/')) + 1);
     if (!startsWithAny(location, discSchemes()))
         return QString();
@@ -49,5 +49,17 @@ QString VlcLocation::mediaName(const QString& location)
 
 bool VlcLocation::hasTitles(const QString& location)
 {
-    return startsWithAny(location, discSchemes());
+    // Files list their chapters (Matroska editions, MP4 chapter marks) as one title.
+    return isFile(location) || startsWithAny(location, discSchemes());
+}
+
+bool VlcLocation::isFile(const QString& location)
+{
+    return location.startsWith(QLatin1String("file://"));
+}
+
+QString VlcLocation::filePath(const QString& location)
+{
+    // build() keeps the path whole after the third slash.
+    return isFile(location) ? location.mid(7) : QString();
 }

@@ -14,6 +14,9 @@ public:
     static QByteArray encode(const QString& location);
     // The file name of a file location, the last folder of a disc location, else empty.
     static QString mediaName(const QString& location);
-    // Locations of discs whose titles and chapters the player lists.
+    // Locations of files and discs whose titles and chapters the player lists.
     static bool hasTitles(const QString& location);
+    static bool isFile(const QString& location);
+    // The path of a file location; empty for any other.
+    static QString filePath(const QString& location);
 };

@@ -24,6 +24,13 @@ QString VlcTitleRules::chapterName(int index, qint64 startMs, const QString& des
     return description.trimmed();
 }
 
+QString VlcTitleRules::fileChapterName(int index, qint64 startMs, const QString& description)
+{
+    // Matroska names reach us with a leading space.
+    const QString name = description.trimmed();
+    return name.isEmpty() ? chapterName(index, startMs, name) : name;
+}
+
 int VlcTitleRules::chapterAt(const VlcTitle& title, qint64 timeMs)
 {
     if (title.chapters.isEmpty())

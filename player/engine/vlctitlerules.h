@@ -10,6 +10,8 @@ public:
     static QString titleName(int index, qint64 lengthMs, const QString& description);
     // "2. 00:10:00" for a known start; otherwise the description without padding.
     static QString chapterName(int index, qint64 startMs, const QString& description);
+    // A file's chapters carry the names their author gave; unnamed ones are named as above.
+    static QString fileChapterName(int index, qint64 startMs, const QString& description);
     // The chapter that plays at timeMs: 0 at time 0; chapters of unknown start never end the
     // search.
     static int chapterAt(const VlcTitle& title, qint64 timeMs);

@@ -258,6 +258,7 @@ void MainWindow::connectPlayer()
     connect(p, &QVlcPlayer::errorOccurred, this, &MainWindow::onErrorOccurred);
     connect(p, &QVlcPlayer::blurayPrepareOK, this, &MainWindow::onBlurayPrepareOK);
     connect(p, &QVlcPlayer::blurayTitleEnded, this, &MainWindow::onBlurayTitleEnded);
+    connect(p, &QVlcPlayer::mediaInfoChanged, this, &MainWindow::mediaTitleChanged);
     // The overlays' own requests reach the window through the player.
     connect(m_blurayMenu, &QBluRayMenu::popupContextMenu, p, &QVlcPlayer::popupContextMenu);
     connect(m_blurayMenu, &QBluRayMenu::fullscreen, p, &QVlcPlayer::toggleFullscreen);

@@ -39,6 +39,8 @@ public:
     QBluRayMenu* blurayMenu() const { return m_blurayMenu; }
     bool isFullScreen() const { return m_fullScreen; }
     QString resumeKey() const { return m_resumeKey; }
+    // What the loaded media calls itself (its tagged title, else its name); empty at idle.
+    QString mediaTitle() const;
 
     QString waitingGif() const { return m_waitingGif; }
     void setWaitingGif(const QString& path) { m_waitingGif = path; }
@@ -52,6 +54,7 @@ public:
 
 Q_SIGNALS:
     void onReloadDevice();
+    void mediaTitleChanged();
 
 public Q_SLOTS:
     void onActionPreferencesClicked();
@@ -176,9 +179,11 @@ private:
     void applyTransport(int state);
     void applyMediaMenus(int state);
     void applyDiscControls(int state);
+    bool hasChapters() const;
     void applySeekBars(int state);
     void applyOpenActions(int state);
     void applyPage(int state);
+    QString mediaName() const;
     void updateMediaName();
     void resetSeekBar();
     static QString clockText(float seconds);

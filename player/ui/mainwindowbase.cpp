@@ -53,6 +53,7 @@ void MainWindowBase::buildForm()
     clientLayout->setContentsMargins(0, 0, 0, 0);
     clientLayout->addWidget(m_mainWindow);
     m_menuBar = m_mainWindow->playerMenuBar();
+    connect(m_mainWindow, &MainWindow::mediaTitleChanged, this, [this] { updateWindowTitle(); });
     m_devices = new PlatformDeviceMonitor(this);
     connect(m_devices, &PlatformDeviceMonitor::devicesChanged, this, [this] {
         emit DeviecArriveal();
@@ -64,6 +65,15 @@ void MainWindowBase::closeEvent(QCloseEvent* event)
 {
     m_mainWindow->runClosingSteps();
     uxMainWindowBase::closeEvent(event);
+}
+
+bool MainWindowBase::queryWindowTitle(QString& title)
+{
+    const QString media = m_mainWindow->mediaTitle();
+    if (media.isEmpty())
+        return false;
+    title = QStringLiteral("%1 - %2").arg(media, uxProductInfo::instance()->displayName());
+    return true;
 }
 
 QSize MainWindowBase::sizeHint() const

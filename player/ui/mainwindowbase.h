@@ -18,6 +18,8 @@ public:
     QSize sizeHint() const override;
     QMenuBar* menuBar() const { return m_menuBar; }
     MainWindow* playerWindow() const { return m_mainWindow; }
+    // The caption names the media that plays.
+    bool queryWindowTitle(QString& title) override;
 
 Q_SIGNALS:
     void DeviecArriveal();

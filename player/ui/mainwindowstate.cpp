@@ -148,10 +148,11 @@ void MainWindow::applyDiscControls(int state)
 {
     const bool settled = state == QVlcPlayer::Idle || isPlayingState(state);
     const bool disc = isPlayingState(state) && m_isBluray;
+    const bool chapters = isPlayingState(state) && hasChapters();
     for (QToolButton* b :
          {m_ui.btnNext, m_ui.btnPrev, m_controlBar->btnNext, m_controlBar->btnPrev}) {
         if (settled)
-            b->setVisible(disc);
+            b->setVisible(chapters);
         else if (state == QVlcPlayer::Opening)
             b->setEnabled(false);
     }
@@ -159,7 +160,20 @@ void MainWindow::applyDiscControls(int state)
         return;
     m_ui.actionNavigationPanel->setEnabled(disc);
     m_ui.menuTitle->setEnabled(disc);
-    m_ui.menuCharter->setEnabled(disc);
+    m_ui.menuCharter->setEnabled(chapters);
+}
+
+// A disc always navigates by chapters; a file only when it has some.
+bool MainWindow::hasChapters() const
+{
+    if (m_isBluray)
+        return true;
+    const int t = m_player->currentTitle();
+    for (const VlcTitle& title : qAsConst(m_titles)) {
+        if (title.id == t)
+            return !title.chapters.isEmpty();
+    }
+    return false;
 }
 
 void MainWindow::applySeekBars(int state)
@@ -212,6 +226,7 @@ void MainWindow::applyIdle()
     m_titles.clear();
     m_ui.lblMeidaName->setText(QStringLiteral("-"));
     m_ui.lblMeidaName->setToolTip(QStringLiteral("-"));
+    emit mediaTitleChanged();
     m_ui.btnPlay->setFocus();
     resetSeekBar();
     hideBlurayMenu();
@@ -230,7 +245,9 @@ void MainWindow::resetSeekBar()
 void MainWindow::applyNav()
 {
     FormControlPanel* bar = m_controlBar;
-    const bool active = m_isBluray && m_player->state() != QVlcPlayer::Idle;
+    const bool idle = m_player->state() == QVlcPlayer::Idle;
+    const bool titles = m_isBluray && !idle;
+    const bool active = hasChapters() && !idle;
     const bool free = !m_blurayMenuShown;
     const int t = m_player->currentTitle();
     const int c = m_player->currentChapter();
@@ -239,8 +256,8 @@ void MainWindow::applyNav()
         if (title.id == t)
             chapters = title.chapters.size();
     }
-    m_ui.actionPrevious_Title->setEnabled(active && t != 0 && free);
-    m_ui.actionNext_Title->setEnabled(active && t + 1 != m_titles.size() && free);
+    m_ui.actionPrevious_Title->setEnabled(titles && t != 0 && free);
+    m_ui.actionNext_Title->setEnabled(titles && t + 1 != m_titles.size() && free);
     const bool previous = active && c != 0 && free;
     const bool next = active && c + 1 != chapters && free;
     m_ui.actionPrevious_Chapter->setEnabled(previous);
@@ -251,18 +268,31 @@ void MainWindow::applyNav()
         b->setEnabled(next);
 }
 
-void MainWindow::updateMediaName()
+QString MainWindow::mediaName() const
 {
     const QString media = m_player->currentMediaName();
-    QString name = m_isBluray ? discVolumeLabel(m_blurayRoot) : media;
-    if (name.isEmpty())
-        name = media.mid(media.lastIndexOf(QLatin1Char('/')) + 1);
+    const QString name = m_isBluray ? discVolumeLabel(m_blurayRoot) : media;
+    return name.isEmpty() ? media.mid(media.lastIndexOf(QLatin1Char('/')) + 1) : name;
+}
+
+QString MainWindow::mediaTitle() const
+{
+    if (m_player->state() == QVlcPlayer::Idle)
+        return QString();
+    const QString tagged = m_isBluray ? QString() : m_player->mediaTitle();
+    return tagged.isEmpty() ? mediaName() : tagged;
+}
+
+void MainWindow::updateMediaName()
+{
+    const QString name = mediaName();
     const int width = int(uxSrcMgr::dpiScale() * 150);
     const QString shown = QFontMetrics(QFont()).elidedText(name, Qt::ElideMiddle, width);
     for (QLabel* label : {m_ui.lblMeidaName, m_controlBar->lblMeidaName}) {
         label->setText(shown);
         label->setToolTip(name);
     }
+    emit mediaTitleChanged();
 }
 
 // --- Position, length, volume -----------------------------------------------
@@ -372,6 +402,9 @@ void MainWindow::onTitleInfoChanged()
 {
     rebuildTitleMenu();
     onMenuControlsAboutToShow();
+    // A file's chapters may become known after it started.
+    applyDiscControls(m_player->state());
+    applyNav();
 }
 
 void MainWindow::onBlurayPrepareOK()

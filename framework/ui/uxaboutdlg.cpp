@@ -3,6 +3,7 @@
 #include "framework/core/uxproductinfo.h"
 #include "framework/core/uxsrcmgr.h"
 #include "framework/ui/uxformparts.h"
+#include "framework/ui/uxpicture.h"
 
 #include <QEvent>
 #include <QFrame>
@@ -153,10 +154,11 @@ void uxAboutDlg::refresh()
     m_labelSupport->setText(tr("Support:") + link(product->supportUrl()));
     m_labelSupport->setVisible(true);
     m_labelCopyright->setText(copyrightText());
-    const QPixmap picture(uxSrcMgr::instance()->aboutImagePath());
+    const QPixmap picture = uxPicture::fitted(uxSrcMgr::instance()->aboutImagePath(),
+                                              pictureSize(), devicePixelRatioF(),
+                                              Qt::KeepAspectRatio);
     if (!picture.isNull())
-        m_lblAboutImage->setPixmap(
-            picture.scaled(pictureSize(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
+        m_lblAboutImage->setPixmap(picture);
 }
 
 void uxAboutDlg::setHorzProductVersion(bool horizontal)

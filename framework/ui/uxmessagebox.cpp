@@ -1,6 +1,7 @@
 #include "framework/ui/uxmessagebox.h"
 
 #include "framework/ui/uxformparts.h"
+#include "framework/ui/uxpicture.h"
 
 #include "framework/core/uxsrcmgr.h"
 
@@ -101,11 +102,7 @@ void uxMessageBox::showIcon()
         m_labelIcon->clear();
         return;
     }
-    // Icons never grow beyond their largest picture; the skin's size still holds.
-    QPixmap pixmap = icon.pixmap(QSize(side, side), QIcon::Normal, QIcon::Off);
-    if (pixmap.size() != QSize(side, side))
-        pixmap = pixmap.scaled(side, side, Qt::KeepAspectRatio, Qt::SmoothTransformation);
-    m_labelIcon->setPixmap(pixmap);
+    m_labelIcon->setPixmap(uxPicture::square(icon, side, devicePixelRatioF()));
 }
 
 void uxMessageBox::setSkinIcon(int type, const QIcon& icon)

@@ -361,8 +361,7 @@ bool uxWinTitleBar::eventFilter(QObject* watched, QEvent* event)
 
 void uxWinTitleBar::mousePressEvent(QMouseEvent* event)
 {
-    if (event->button() == Qt::LeftButton &&
-        m_lblAppIcon->geometry().contains(event->position().toPoint())) {
+    if (event->button() == Qt::LeftButton && iconAt(event->position().toPoint())) {
         // The second press of a double click restarts the wait, so one
         // double click leaves one pending single-click action.
         m_iconClickTimer->start(QApplication::doubleClickInterval() + 100);
@@ -375,7 +374,7 @@ void uxWinTitleBar::mousePressEvent(QMouseEvent* event)
 void uxWinTitleBar::mouseDoubleClickEvent(QMouseEvent* event)
 {
     const int flags = m_window ? int(m_window->windowFlags()) : 0;
-    if (m_lblAppIcon->geometry().contains(event->position().toPoint())) {
+    if (iconAt(event->position().toPoint())) {
         if (flags & Qt::WindowCloseButtonHint) {
             m_iconDoubleClicked = true;
             emit sig_windowClose();
@@ -401,6 +400,13 @@ void uxWinTitleBar::mouseReleaseEvent(QMouseEvent* event)
         return;
     }
     QFrame::mouseReleaseEvent(event);
+}
+
+// A hidden icon keeps the geometry of its last layout (or none at all), which
+// may lie under the caption: only a shown icon takes the icon's clicks.
+bool uxWinTitleBar::iconAt(const QPoint& pos) const
+{
+    return m_lblAppIcon->isVisible() && m_lblAppIcon->geometry().contains(pos);
 }
 
 void uxWinTitleBar::onAppIconClicked()

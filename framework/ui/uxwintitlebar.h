@@ -95,6 +95,7 @@ private:
     bool menuLeadsGroup() const;
     void showWindowIcon();
     void showSystemMenu(QPoint pos);
+    bool iconAt(const QPoint& pos) const;
     static void putBack(QBoxLayout* layout, QSpacerItem* spacer, int index);
 
     QHBoxLayout* m_titleLayout = nullptr;

@@ -1,6 +1,7 @@
 #include "framework/ui/uxwintitlebarex.h"
 
 #include "framework/core/uxsrcmgr.h"
+#include "framework/ui/uxpicture.h"
 #include "framework/ui/uxwinmenubarex.h"
 #include "framework/ui/uxwintitlebar.h"
 
@@ -74,12 +75,12 @@ void uxWinTitleBarEx::setLargeIconPath(const QString& path)
 
 void uxWinTitleBarEx::showLargeIcon()
 {
-    const QPixmap picture(m_largeIconPath);
+    const QPixmap picture = uxPicture::fitted(m_largeIconPath, m_largeIconSize,
+                                              devicePixelRatioF(), Qt::IgnoreAspectRatio);
     if (picture.isNull())
         m_largeIcon->clear();
     else
-        m_largeIcon->setPixmap(
-            picture.scaled(m_largeIconSize, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+        m_largeIcon->setPixmap(picture);
 }
 
 void uxWinTitleBarEx::setLogoShowMode(LogoShowMode mode)

@@ -42,11 +42,13 @@
 
 namespace {
 
+// Qt's file dialog separates the patterns of one filter by spaces; with ";"
+// the whole list would be read as a single pattern that matches nothing.
 const char* const kMediaPatterns =
-    "(*.ts;*.mts;*.m2ts;*.trp;*.tp;*.mpg;*.mpeg;*.mpeg2;*.vob;*.dat;*.mp4;*.m4v;*.rm;*.rmvb;"
-    "*.wmv;*.asf;*.mkv;*.avi;*.3gp;*.3g2;*.flv;*.swf;*.f4v;*.mpv;*.mod;*.tod;*.qt;*.mov;*.dv;"
-    "*.dif;*.mjpg;*.mjpeg;*.webm;*.MXF;*.mxf;*.mp3;*.mp2;*.aac;*.ac3;*.wav;*.wma;*.m4a;*.ra;"
-    "*.ram;*.ogg;*.au;*.aif;*.aiff;*.ape;*.flac);;";
+    "(*.ts *.mts *.m2ts *.trp *.tp *.mpg *.mpeg *.mpeg2 *.vob *.dat *.mp4 *.m4v *.rm *.rmvb "
+    "*.wmv *.asf *.mkv *.avi *.3gp *.3g2 *.flv *.swf *.f4v *.mpv *.mod *.tod *.qt *.mov *.dv "
+    "*.dif *.mjpg *.mjpeg *.webm *.MXF *.mxf *.mp3 *.mp2 *.aac *.ac3 *.wav *.wma *.m4a *.ra "
+    "*.ram *.ogg *.au *.aif *.aiff *.ape *.flac);;";
 
 } // namespace
 
@@ -66,8 +68,9 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
         overlay->hide();
     }
     m_ui.btnNavPanel->hide();
+    // "*" rather than "*.*": files without an extension are files too.
     m_fileFilter = tr("Media Files") + QLatin1String(kMediaPatterns) + tr("All Files")
-                   + QStringLiteral(" (*.*)");
+                   + QStringLiteral(" (*)");
     m_waitingLabel = new QLabel(m_ui.videoWidget);
     m_waitingLabel->setObjectName(QStringLiteral("lblWaiting"));
     m_waitingLabel->setAlignment(Qt::AlignCenter);
@@ -339,8 +342,11 @@ void MainWindow::restoreVolume()
     int volume = settings->value(QStringLiteral("Preview/volume"), 100).toInt(&ok);
     if (!ok)
         volume = 100;
-    m_ui.previewVolume->setRange(0, 125);
-    m_controlBar->previewVolume->setRange(0, 125);
+    // A click anywhere on a volume bar jumps there: its whole range is open.
+    for (KpPlaySeekingBar* bar : {m_ui.previewVolume, m_controlBar->previewVolume}) {
+        bar->setRange(0, 125);
+        bar->setTrimRange(0, 125);
+    }
     m_ui.previewVolume->setValue(volume);
     if (enabled)
         onBtnSpeakerOffClicked();

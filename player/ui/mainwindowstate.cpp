@@ -235,6 +235,7 @@ void MainWindow::applyIdle()
 
 void MainWindow::resetSeekBar()
 {
+    m_userSeeking = false;
     m_ui.playSeekingBar->setRange(0, 1);
     m_ui.playSeekingBar->setTrimRange(0, 0);
     m_ui.playSeekingBar->setValue(0);
@@ -326,20 +327,30 @@ void MainWindow::ontimeChanged(float time)
 {
     if (!m_player || m_blurayMenuShown)
         return;
+    // What is set here is the player's position, never a request to seek.
+    m_userSeeking = false;
     const QString text = clockText(time);
-    m_ui.playSeekingBar->setValue(int(time));
-    m_ui.lblPlayPosition->setText(text);
-    if (!m_userSeeking) {
-        m_controlBar->playSeekingBar->setValue(int(time));
-        m_controlBar->lblPlayPosition->setText(text);
+    const QPair<KpPlaySeekingBar*, QLabel*> bars[] = {
+        {m_ui.playSeekingBar, m_ui.lblPlayPosition},
+        {m_controlBar->playSeekingBar, m_controlBar->lblPlayPosition}};
+    for (const auto& [bar, label] : bars) {
+        // A handle the user holds stays under the pointer.
+        if (bar->isSliderDown())
+            continue;
+        bar->setValue(int(time));
+        label->setText(text);
     }
     applyNav();
 }
 
 void MainWindow::onPlaySeekingBarPlayPosPreChanged(int)
 {
-    if (m_player)
-        m_userSeeking = true;
+    if (!m_player)
+        return;
+    m_userSeeking = true;
+    // An action that leaves the value where it was brings no valueChanged();
+    // its flag must not turn the next value the program sets into a seek.
+    QMetaObject::invokeMethod(this, [this] { m_userSeeking = false; }, Qt::QueuedConnection);
 }
 
 void MainWindow::onPlaySeekingBarPlayPosChanged(int nPlayPos)

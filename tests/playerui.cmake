@@ -1,6 +1,7 @@
 # The player window with real playback on the display the suite runs on.
 kp_add_test(tst_mainwindow LABELS gui playback
   SOURCES tst_mainwindow.cpp fixtures/blurayauthor.h fixtures/blurayauthor.cpp
+          fixtures/playerwindowfixture.h fixtures/playerwindowfixture.cpp
           ${KP_ENGINE_FIXTURES} ${KP_FRAMEWORK_FIXTURE}
   LIBS kp_player_ui
   ENV "KESTREL_VLC_OPTIONS=${KP_ENGINE_QUIET} --no-xlib")

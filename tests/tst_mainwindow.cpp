@@ -5,6 +5,7 @@
 #include "fixtures/blurayauthor.h"
 #include "fixtures/mediafixture.h"
 #include "fixtures/playerprobe.h"
+#include "fixtures/playerwindowfixture.h"
 #include "framework/core/uxsettings.h"
 #include "framework/core/uxsrcmgr.h"
 #include "framework/ui/uxmessagebox.h"
@@ -83,47 +84,9 @@ void call(QObject* target, const char* slot)
 
 } // namespace
 
-class TestMainWindow : public QObject
+class TestMainWindow : public QObject, protected PlayerWindowFixture
 {
     Q_OBJECT
-private:
-    std::unique_ptr<MainWindowBase> m_base;
-    MainWindow* m_window = nullptr;
-    QVlcPlayer* m_player = nullptr;
-    std::unique_ptr<PlayerProbe> m_probe;
-
-    const MainWindowForm& ui() const { return m_window->ui(); }
-
-    void openWindow()
-    {
-        m_base = std::make_unique<MainWindowBase>();
-        m_base->resize(900, 620);
-        m_base->show();
-        QVERIFY(QTest::qWaitForWindowExposed(m_base.get()));
-        m_window = m_base->playerWindow();
-        m_player = m_window->getVlcPlayer();
-        m_probe = std::make_unique<PlayerProbe>(m_player);
-    }
-
-    void closeWindow()
-    {
-        if (!m_base)
-            return;
-        m_base->close();
-        m_probe.reset();
-        m_base.reset();
-        m_window = nullptr;
-    }
-
-    void openAndPlay(const QString& path)
-    {
-        m_probe->clear();
-        m_window->openFileByName(path);
-        // A file plays as "started" from its first picture on.
-        QVERIFY2(m_probe->waitForState(QVlcPlayer::Started), qPrintable(m_probe->order.join(' ')));
-        QTRY_VERIFY(m_probe->trackInfo > 0);
-    }
-
 private Q_SLOTS:
     void initTestCase()
     {

@@ -2,6 +2,7 @@
 
 #include "player/engine/vlcrecords.h"
 #include "player/ui/mainwindowform.h"
+#include "player/ui/playercontrolstates.h"
 #include "player/ui/recentfiles.h"
 #include "player/ui/resumepoints.h"
 
@@ -163,6 +164,8 @@ private:
     void openBluray(const QString& root);
     void forgetMedia();
     void rememberRecent(const QString& location);
+    void withdrawRecent();
+    void openDeferredPath();
     void setDeinterlaceMode(const QString& mode);
     QString currentDeinterlaceMode() const;
     void storeCurrentResumePoint();
@@ -175,14 +178,15 @@ private:
     void hideWaiting();
     void applyIdle();
     static bool isPlayingState(int state);
+    PlayerSituation situation(int state) const;
     void applyState(int state);
-    void applyTransport(int state);
-    void applyMediaMenus(int state);
-    void applyDiscControls(int state);
+    void applyTransport(const PlayerControls& c);
+    void applyMediaMenus(const PlayerControls& c);
+    void applyDiscControls(const PlayerControls& c);
+    void applySeekBars(const PlayerControls& c);
+    void applyOpenActions(const PlayerControls& c);
+    void applyPage(const PlayerControls& c);
     bool hasChapters() const;
-    void applySeekBars(int state);
-    void applyOpenActions(int state);
-    void applyPage(int state);
     QString mediaName() const;
     void updateMediaName();
     void resetSeekBar();
@@ -219,6 +223,12 @@ private:
     bool m_closing = false;
     bool m_userSeeking = false;
     float m_length = 0;
+    // The seek bar shows where the current media is (it has reported a time).
+    bool m_positionKnown = false;
+    // The media last added to the recent list has not started yet.
+    bool m_recentUnconfirmed = false;
+    bool m_loadingDisc = false;
+    QString m_deferredPath;
     QString m_waitingGif;
     QString m_progressGif;
     QString m_fileFilter;

@@ -133,6 +133,9 @@ void MainWindow::onPlayFromFile()
 
 void MainWindow::storeCurrentResumePoint()
 {
+    // Until the media reports a time, the seek bar still shows the one before.
+    if (!m_positionKnown)
+        return;
     m_resume.store(m_resumeKey,
                    ResumePoints::keptPosition(m_ui.playSeekingBar->value(), m_length));
 }
@@ -145,9 +148,13 @@ void MainWindow::setNavPanelShown(bool shown)
 
 void MainWindow::openFileByName(QString strPath)
 {
-    // A file plays as "started" until it is paused; both states are playing.
-    if (isPlayingState(m_player->state()))
-        storeCurrentResumePoint();
+    // A disc is being read behind its modal notice; this waits until it is open.
+    if (m_loadingDisc) {
+        m_deferredPath = strPath;
+        return;
+    }
+    // Paused media keeps its place as much as playing media does.
+    storeCurrentResumePoint();
     const QString mode = currentDeinterlaceMode();
     const QFileInfo info(strPath);
     if (info.isFile()) {
@@ -181,17 +188,35 @@ void MainWindow::forgetMedia()
     m_isBluray = false;
     m_resumeKey.clear();
     m_blurayRoot.clear();
+    m_recentUnconfirmed = false;
+    // The place and length shown belong to the media being replaced.
+    m_positionKnown = false;
+    m_length = 0;
+    resetSeekBar();
 }
 
 void MainWindow::rememberRecent(const QString& location)
 {
     m_recent.insert(location);
+    m_recentUnconfirmed = true;
     m_ui.menuRecent_File->setEnabled(true);
     m_ui.btnEject->hide();
 }
 
+// A media that fails before it starts leaves the recent list as it was, so
+// that Play never reopens it.
+void MainWindow::withdrawRecent()
+{
+    if (!m_recentUnconfirmed)
+        return;
+    m_recentUnconfirmed = false;
+    m_recent.withdrawLastInsert();
+    m_ui.menuRecent_File->setEnabled(!m_recent.first().isEmpty());
+}
+
 void MainWindow::openBluray(const QString& root)
 {
+    m_loadingDisc = true;
     auto* loading = new FfAddFileProcessingDlg(this);
     m_loadingDialog = loading;
     loading->setProgressAnimation(m_progressGif);
@@ -199,7 +224,10 @@ void MainWindow::openBluray(const QString& root)
     loading->adjustSize();
     loading->show();
     updateUiControl(QVlcPlayer::Opening);
-    auto* worker = new ReportThread(root, m_player, this);
+    // Stopped here rather than by the worker: the player's poll and queued
+    // handlers run on this thread and must never meet a player being replaced.
+    m_player->stopQuietly();
+    auto* worker = new ReportThread(root, this);
     connect(worker, &QThread::finished, this, &MainWindow::releaseReportThread);
     worker->start(QThread::InheritPriority);
     loading->exec();
@@ -218,6 +246,18 @@ void MainWindow::openBluray(const QString& root)
         normal += QLatin1Char('/');
     setLastSelectedDiscFilePath(normal);
     rememberRecent(normal);
+    m_loadingDisc = false;
+    openDeferredPath();
+}
+
+void MainWindow::openDeferredPath()
+{
+    if (m_deferredPath.isEmpty())
+        return;
+    const QString path = m_deferredPath;
+    m_deferredPath.clear();
+    // Queued, so that hand-overs arriving during each load never nest the opens.
+    QTimer::singleShot(0, this, [this, path] { openFileByName(path); });
 }
 
 void MainWindow::releaseReportThread()
@@ -348,13 +388,18 @@ void MainWindow::setLastSelectedDiscFilePath(QString strFilePath)
 void MainWindow::onInitStartPoint()
 {
     float start = m_resume.lookup(m_resumeKey);
-    if (start <= 0 || !m_player)
+    // The end rule needs this media's length; its arrival runs this again.
+    if (start <= 0 || !m_player || m_length <= 0)
         return;
     m_resume.store(m_resumeKey, 0);
     const int position = m_ui.playSeekingBar->value();
     if (m_length - float(position) < 2.0f || m_length - start < 2.0f)
         start = 0;
     m_player->seek(start);
+    // The point is consumed: until the next time report, the place to keep is
+    // where the seek goes.
+    m_ui.playSeekingBar->setValue(int(start));
+    m_positionKnown = true;
 }
 
 void MainWindow::snapshot()

@@ -17,6 +17,7 @@
 #include "player/ui/adjustdialog.h"
 #include "player/ui/formcontrolpanel.h"
 #include "player/ui/mainwindowbase.h"
+#include "player/ui/playercontrolstates.h"
 #include "player/ui/preferencesdialog.h"
 #include "player/ui/reportthread.h"
 #include "widgets/kpplayseekingbar.h"
@@ -44,6 +45,24 @@ namespace {
 
 const QString kNoTime = QStringLiteral("--:--:--");
 
+template <typename T>
+void applyEnabled(const PlayerControls::Flag& flag, std::initializer_list<T*> items)
+{
+    if (flag) {
+        for (T* item : items)
+            item->setEnabled(*flag);
+    }
+}
+
+template <typename T>
+void applyShown(const PlayerControls::Flag& flag, std::initializer_list<T*> items)
+{
+    if (flag) {
+        for (T* item : items)
+            item->setVisible(*flag);
+    }
+}
+
 } // namespace
 
 // --- Following the player ---------------------------------------------------
@@ -57,8 +76,12 @@ void MainWindow::updateUiControl(int state)
 {
     if (state < QVlcPlayer::Idle || state > QVlcPlayer::Started)
         return;
-    if (state == QVlcPlayer::Idle)
+    if (state == QVlcPlayer::Idle) {
         storeCurrentResumePoint();
+        m_positionKnown = false;
+    } else if (isPlayingState(state)) {
+        m_recentUnconfirmed = false;
+    }
     applyState(state);
     if (state == QVlcPlayer::Idle)
         applyIdle();
@@ -91,76 +114,72 @@ bool MainWindow::isPlayingState(int state)
     return state == QVlcPlayer::Playing || state == QVlcPlayer::Started;
 }
 
-// The controls of the state table; opening leaves most of them as they are.
+PlayerSituation MainWindow::situation(int state) const
+{
+    PlayerSituation s;
+    s.state = state;
+    s.hasVideo = m_hasVideo;
+    s.hasAudio = m_hasAudio;
+    s.hasSubtitles = m_hasSubtitles;
+    int channel = 0;
+    s.audioChannels = m_hasAudio && m_player->audioChannel(channel) && channel > 0;
+    s.bluray = m_isBluray;
+    s.chapters = hasChapters();
+    s.discMenuShown = m_blurayMenuShown;
+    s.closing = m_closing;
+    s.recentFiles = !m_recent.first().isEmpty();
+    return s;
+}
+
 void MainWindow::applyState(int state)
 {
-    m_ui.btnEject->setVisible(state == QVlcPlayer::Idle);
-    if (state != QVlcPlayer::Opening) {
-        applyTransport(state);
-        applyMediaMenus(state);
-    }
-    applyDiscControls(state);
-    applySeekBars(state);
-    applyOpenActions(state);
-    applyPage(state);
+    const PlayerControls controls = PlayerControlStates::forSituation(situation(state));
+    applyShown(controls.ejectShown, {m_ui.btnEject});
+    applyTransport(controls);
+    applyMediaMenus(controls);
+    applyDiscControls(controls);
+    applySeekBars(controls);
+    applyOpenActions(controls);
+    applyPage(controls);
 }
 
-void MainWindow::applyTransport(int state)
+void MainWindow::applyTransport(const PlayerControls& c)
 {
-    const bool idle = state == QVlcPlayer::Idle;
-    const bool playing = isPlayingState(state);
-    const bool paused = state == QVlcPlayer::Paused;
     FormControlPanel* bar = m_controlBar;
-    for (QToolButton* b : {m_ui.btnPlay, bar->btnPlay})
-        b->setVisible(!playing);
-    for (QToolButton* b : {m_ui.btnPause, bar->btnPause})
-        b->setVisible(playing);
-    m_ui.actionPlay->setVisible(!playing);
-    m_ui.actionPause->setVisible(playing);
-    m_ui.btnStop->setEnabled(!idle);
-    bar->btnStop->setEnabled(!idle);
-    m_ui.actionStop->setEnabled(!idle);
-    m_ui.btnSnapshot->setEnabled(playing || (paused && !m_blurayMenuShown));
-    bar->btnSnapshot->setEnabled(playing || (paused && bar->btnSnapshot->isEnabled()));
-    m_ui.actionFull_Screen->setEnabled(!idle);
+    applyShown(c.playShown, {m_ui.btnPlay, bar->btnPlay});
+    applyShown(c.playShown, {m_ui.actionPlay});
+    const PlayerControls::Flag pauseShown =
+        c.playShown ? PlayerControls::Flag(!*c.playShown) : std::nullopt;
+    applyShown(pauseShown, {m_ui.btnPause, bar->btnPause});
+    applyShown(pauseShown, {m_ui.actionPause});
+    applyEnabled(c.stopEnabled, {m_ui.btnStop, bar->btnStop});
+    applyEnabled(c.stopEnabled, {m_ui.actionStop});
+    applyEnabled(c.snapshotEnabled, {m_ui.btnSnapshot});
+    applyEnabled(c.barSnapshotEnabled, {bar->btnSnapshot});
+    applyEnabled(c.fullScreenActionEnabled, {m_ui.actionFull_Screen});
 }
 
-void MainWindow::applyMediaMenus(int state)
+void MainWindow::applyMediaMenus(const PlayerControls& c)
 {
-    const bool active = state != QVlcPlayer::Idle;
-    int channel = 0;
-    const bool channels = m_hasAudio && m_player->audioChannel(channel) && channel > 0;
-    m_ui.menuAudio_Track->setEnabled(active && m_hasAudio);
-    m_ui.menuAudio_Device->setEnabled(active && m_hasAudio);
-    m_ui.menuAudio_Channel->setEnabled(active && channels);
-    m_ui.menuSubtitle_Track->setEnabled(active && m_hasSubtitles);
-    m_ui.menuVideo_Track->setEnabled(active && m_hasVideo);
-    const bool video = active && m_hasVideo;
-    for (QAction* a : {m_ui.actionHalf_Size, m_ui.actionNormal_Size, m_ui.actionDouble_Size,
-                       m_ui.actionFit_to_Screen})
-        a->setEnabled(video);
-    m_ui.menuDeinterlace_Mode->setEnabled(video);
-    m_ui.btnFullScreen->setEnabled(video);
-    m_ui.btnRestore->setEnabled(video);
+    applyEnabled(c.audioMenusEnabled, {m_ui.menuAudio_Track, m_ui.menuAudio_Device});
+    applyEnabled(c.audioChannelEnabled, {m_ui.menuAudio_Channel});
+    applyEnabled(c.subtitleMenuEnabled, {m_ui.menuSubtitle_Track});
+    applyEnabled(c.videoMenuEnabled, {m_ui.menuVideo_Track});
+    applyEnabled(c.videoControlsEnabled, {m_ui.actionHalf_Size, m_ui.actionNormal_Size,
+                                         m_ui.actionDouble_Size, m_ui.actionFit_to_Screen});
+    applyEnabled(c.videoControlsEnabled, {m_ui.menuDeinterlace_Mode});
+    applyEnabled(c.videoControlsEnabled, {m_ui.btnFullScreen, m_ui.btnRestore});
 }
 
-void MainWindow::applyDiscControls(int state)
+void MainWindow::applyDiscControls(const PlayerControls& c)
 {
-    const bool settled = state == QVlcPlayer::Idle || isPlayingState(state);
-    const bool disc = isPlayingState(state) && m_isBluray;
-    const bool chapters = isPlayingState(state) && hasChapters();
-    for (QToolButton* b :
-         {m_ui.btnNext, m_ui.btnPrev, m_controlBar->btnNext, m_controlBar->btnPrev}) {
-        if (settled)
-            b->setVisible(chapters);
-        else if (state == QVlcPlayer::Opening)
-            b->setEnabled(false);
-    }
-    if (!settled)
-        return;
-    m_ui.actionNavigationPanel->setEnabled(disc);
-    m_ui.menuTitle->setEnabled(disc);
-    m_ui.menuCharter->setEnabled(chapters);
+    const std::initializer_list<QToolButton*> buttons = {
+        m_ui.btnNext, m_ui.btnPrev, m_controlBar->btnNext, m_controlBar->btnPrev};
+    applyShown(c.discButtonsShown, buttons);
+    applyEnabled(c.discButtonsEnabled, buttons);
+    applyEnabled(c.discMenusEnabled, {m_ui.actionNavigationPanel});
+    applyEnabled(c.discMenusEnabled, {m_ui.menuTitle});
+    applyEnabled(c.chapterMenuEnabled, {m_ui.menuCharter});
 }
 
 // A disc always navigates by chapters; a file only when it has some.
@@ -176,42 +195,28 @@ bool MainWindow::hasChapters() const
     return false;
 }
 
-void MainWindow::applySeekBars(int state)
+void MainWindow::applySeekBars(const PlayerControls& c)
 {
-    const bool playing = isPlayingState(state);
-    KpPlaySeekingBar* barSlider = m_controlBar->playSeekingBar;
-    if (state != QVlcPlayer::Paused)
-        m_ui.playSeekingBar->setEnabled(playing);
-    if (state == QVlcPlayer::Idle)
-        barSlider->setEnabled(false);
-    else if (playing)
-        barSlider->setEnabled(true);
-    else if (state == QVlcPlayer::Paused)
-        barSlider->setEnabled(!m_blurayMenuShown);
+    applyEnabled(c.seekBarEnabled, {m_ui.playSeekingBar});
+    applyEnabled(c.barSeekBarEnabled, {m_controlBar->playSeekingBar});
 }
 
-void MainWindow::applyOpenActions(int state)
+void MainWindow::applyOpenActions(const PlayerControls& c)
 {
-    const bool playing = isPlayingState(state);
-    if (state != QVlcPlayer::Opening && !playing)
-        return;
-    m_ui.actionOpen->setEnabled(playing);
-    m_ui.actionLode_Disc->setEnabled(playing);
-    m_ui.menuRecent_File->setEnabled(playing);
+    applyEnabled(c.openActionsEnabled, {m_ui.actionOpen, m_ui.actionLode_Disc});
+    applyEnabled(c.recentMenuEnabled, {m_ui.menuRecent_File});
 }
 
-void MainWindow::applyPage(int state)
+void MainWindow::applyPage(const PlayerControls& c)
 {
-    if (state == QVlcPlayer::Paused)
-        return;
-    // Closing shows the picture area and its busy animation until the end.
-    const bool picture = state != QVlcPlayer::Idle || m_closing;
-    m_ui.frm_Start->setVisible(!picture);
-    m_ui.frmVideoPlayer->setVisible(picture);
-    if (isPlayingState(state))
-        hideWaiting();
-    else if (picture)
+    if (c.startPageShown) {
+        m_ui.frm_Start->setVisible(*c.startPageShown);
+        m_ui.frmVideoPlayer->setVisible(!*c.startPageShown);
+    }
+    if (c.waitingShown && *c.waitingShown)
         showWaiting();
+    else if (c.waitingShown)
+        hideWaiting();
 }
 
 void MainWindow::applyIdle()
@@ -309,6 +314,10 @@ QString MainWindow::clockText(float seconds)
 
 void MainWindow::onlengthChanged(float length)
 {
+    m_length = length;
+    // A resume point waits for the length of its media.
+    if (isPlayingState(m_player->state()))
+        QTimer::singleShot(0, this, &MainWindow::onInitStartPoint);
     const int n = int(length);
     if (n == m_ui.playSeekingBar->maximum())
         return;
@@ -317,7 +326,6 @@ void MainWindow::onlengthChanged(float length)
         bar->setTrimRange(0, n);
         bar->setEnabled(true);
     }
-    m_length = length;
     const QString text = clockText(length);
     m_ui.lblDuration->setText(text);
     m_controlBar->lblDuration->setText(text);
@@ -329,6 +337,8 @@ void MainWindow::ontimeChanged(float time)
         return;
     // What is set here is the player's position, never a request to seek.
     m_userSeeking = false;
+    if (time > 0)
+        m_positionKnown = true;
     const QString text = clockText(time);
     const QPair<KpPlaySeekingBar*, QLabel*> bars[] = {
         {m_ui.playSeekingBar, m_ui.lblPlayPosition},
@@ -438,5 +448,8 @@ void MainWindow::onBlurayTitleEnded()
 
 void MainWindow::onErrorOccurred()
 {
-    showMessage(tr("File loading failed."));
+    withdrawRecent();
+    // The player reaches idle right after this signal; the message waits for
+    // it, so no open can start inside the player's own handling.
+    QTimer::singleShot(0, this, [this] { showMessage(tr("File loading failed.")); });
 }

@@ -30,12 +30,23 @@ QStringList RecentFiles::shown() const
 
 void RecentFiles::insert(const QString& location)
 {
+    m_beforeInsert = m_entries;
+    m_canWithdraw = true;
     m_entries.removeAll(location);
     m_entries.prepend(location);
 }
 
+void RecentFiles::withdrawLastInsert()
+{
+    if (!m_canWithdraw)
+        return;
+    m_entries = m_beforeInsert;
+    m_canWithdraw = false;
+}
+
 void RecentFiles::clear()
 {
+    m_canWithdraw = false;
     for (int i = 0; i < m_count; ++i)
         uxSettings::instance()->setValue(key(i), QString());
     m_entries.clear();

@@ -22,6 +22,8 @@ public:
 
     // Moves location to the front; entries beyond the count stay in memory only.
     void insert(const QString& location);
+    // Puts the list back as it was before the last insert; only once.
+    void withdrawLastInsert();
     // Empties the list and every stored entry.
     void clear();
     void save() const;
@@ -31,4 +33,6 @@ private:
 
     int m_count = DefaultCount;
     QStringList m_entries;
+    QStringList m_beforeInsert;
+    bool m_canWithdraw = false;
 };

@@ -2,15 +2,14 @@
 
 #include <QThread>
 
-class QVlcPlayer;
-
-// Gets a Blu-ray disc ready off the GUI thread: stops what plays without
-// announcing it and reads the disc once, so the open that follows is quick.
+// Gets a Blu-ray disc ready off the GUI thread: reads the disc once, so the
+// open that follows is quick. It never touches the player: that is stopped
+// on the GUI thread, where all of the player's own work happens.
 class ReportThread : public QThread
 {
     Q_OBJECT
 public:
-    ReportThread(const QString& root, QVlcPlayer* player, QObject* parent = nullptr);
+    explicit ReportThread(const QString& root, QObject* parent = nullptr);
 
     // The SHA-1 of the disc's index file as lower-case hex, empty when it could
     // not be read. Valid once the thread has finished.
@@ -24,6 +23,5 @@ protected:
 
 private:
     QString m_root;
-    QVlcPlayer* m_player = nullptr;
     QString m_indexHash;
 };

@@ -53,17 +53,22 @@ bool PlatformUserSharedMemory::create(qsizetype size, QSharedMemory::AccessMode 
     return tryCreate(size, mode);
 }
 
-// A QSharedMemory whose create() failed cannot attach any more (its unused lock
-// keeps the error), so every failed attempt leaves a fresh one behind.
 bool PlatformUserSharedMemory::tryCreate(qsizetype size, QSharedMemory::AccessMode mode)
 {
     m_error = QSharedMemory::NoError;
     if (m_memory->create(size, mode))
         return true;
     m_error = m_memory->error();
+    renew();
+    return false;
+}
+
+// A QSharedMemory that has tried create() cannot attach any more (its unused
+// lock keeps an error), so a failed creation and a detach leave a fresh one.
+void PlatformUserSharedMemory::renew()
+{
     m_memory = std::make_unique<QSharedMemory>();
     m_memory->setNativeKey(m_keyFile);
-    return false;
 }
 
 bool PlatformUserSharedMemory::attach(QSharedMemory::AccessMode mode)
@@ -93,7 +98,10 @@ bool PlatformUserSharedMemory::refuseForeignSegment()
 
 bool PlatformUserSharedMemory::detach()
 {
-    return m_memory->detach();
+    const bool detached = m_memory->detach();
+    if (detached)
+        renew();
+    return detached;
 }
 
 QSharedMemory::SharedMemoryError PlatformUserSharedMemory::error() const

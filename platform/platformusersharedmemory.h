@@ -36,6 +36,7 @@ public:
 
 private:
     bool tryCreate(qsizetype size, QSharedMemory::AccessMode mode);
+    void renew();
     bool refuseForeignSegment();
     bool openLockFile();
 

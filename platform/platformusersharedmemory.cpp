@@ -20,10 +20,12 @@ static QString keyFileBase(const QString& key)
 // A native key bypasses Qt's own lock (a semaphore keyed in the shared temporary
 // folder); lock() below takes a lock file beside the key file instead.
 PlatformUserSharedMemory::PlatformUserSharedMemory(const QString& key)
+    : m_memory(std::make_unique<QSharedMemory>())
 {
     const QString base = keyFileBase(key);
-    m_memory.setNativeKey(base + QStringLiteral(".shm"));
+    m_keyFile = base + QStringLiteral(".shm");
     m_lockPath = base + QStringLiteral(".shm.lock");
+    m_memory->setNativeKey(m_keyFile);
 }
 
 PlatformUserSharedMemory::~PlatformUserSharedMemory()
@@ -41,30 +43,48 @@ QString PlatformUserSharedMemory::userNativeKey(const QString& key)
 
 bool PlatformUserSharedMemory::create(qsizetype size, QSharedMemory::AccessMode mode)
 {
-    m_refused = QSharedMemory::NoError;
-    if (m_memory.create(size, mode))
+    if (tryCreate(size, mode))
         return true;
-    if (m_memory.error() != QSharedMemory::AlreadyExists ||
-        PlatformSharedMemory::isPrivate(nativeKey()))
+    if (m_error != QSharedMemory::AlreadyExists || PlatformSharedMemory::isPrivate(m_keyFile))
         return false;
     // Another user's segment happens to sit under the key derived from this key
     // file: a new key file gets another key.
-    QFile::remove(nativeKey());
-    return m_memory.create(size, mode);
+    QFile::remove(m_keyFile);
+    return tryCreate(size, mode);
+}
+
+bool PlatformUserSharedMemory::tryCreate(qsizetype size, QSharedMemory::AccessMode mode)
+{
+    m_error = QSharedMemory::NoError;
+    if (m_memory->create(size, mode))
+        return true;
+    m_error = m_memory->error();
+    renew();
+    return false;
+}
+
+// A QSharedMemory that has tried create() cannot attach any more (its unused
+// lock keeps an error), so a failed creation and a detach leave a fresh one.
+void PlatformUserSharedMemory::renew()
+{
+    m_memory = std::make_unique<QSharedMemory>();
+    m_memory->setNativeKey(m_keyFile);
 }
 
 bool PlatformUserSharedMemory::attach(QSharedMemory::AccessMode mode)
 {
-    m_refused = QSharedMemory::NoError;
+    m_error = QSharedMemory::NoError;
     // A segment others may read or write is checked before attaching; the check
     // after it catches one replaced in between.
-    const bool exists = PlatformSharedMemory::attachCount(nativeKey()) != -1;
-    if (exists && !PlatformSharedMemory::isPrivate(nativeKey()))
+    const bool exists = PlatformSharedMemory::attachCount(m_keyFile) != -1;
+    if (exists && !PlatformSharedMemory::isPrivate(m_keyFile))
         return refuseForeignSegment();
-    if (!m_memory.attach(mode))
+    if (!m_memory->attach(mode)) {
+        m_error = m_memory->error();
         return false;
-    if (!PlatformSharedMemory::isPrivate(nativeKey())) {
-        m_memory.detach();
+    }
+    if (!PlatformSharedMemory::isPrivate(m_keyFile)) {
+        m_memory->detach();
         return refuseForeignSegment();
     }
     return true;
@@ -72,18 +92,21 @@ bool PlatformUserSharedMemory::attach(QSharedMemory::AccessMode mode)
 
 bool PlatformUserSharedMemory::refuseForeignSegment()
 {
-    m_refused = QSharedMemory::PermissionDenied;
+    m_error = QSharedMemory::PermissionDenied;
     return false;
 }
 
 bool PlatformUserSharedMemory::detach()
 {
-    return m_memory.detach();
+    const bool detached = m_memory->detach();
+    if (detached)
+        renew();
+    return detached;
 }
 
 QSharedMemory::SharedMemoryError PlatformUserSharedMemory::error() const
 {
-    return m_refused != QSharedMemory::NoError ? m_refused : m_memory.error();
+    return m_error;
 }
 
 bool PlatformUserSharedMemory::openLockFile()

@@ -56,8 +56,9 @@ QString plainVideo()
                                  "-c:v", "libx264", "-preset", "ultrafast", "-pix_fmt", "yuv420p"});
 }
 
-// A tagged song whose cover is red on the left and green on the right.
-QString taggedSong()
+// A tagged song whose cover is red on the left and green on the right: an MP3
+// with an ID3v2.3 tag, or an MP4 audio file, whose cover only libVLC reads.
+QString taggedSong(const QString& suffix = "mp3")
 {
     const QString cover = MediaFixture::mediaDir() + QStringLiteral("/sources/cover.png");
     QImage picture(64, 64, QImage::Format_RGB32);
@@ -68,12 +69,14 @@ QString taggedSong()
     }
     if (!QFileInfo::exists(cover) && !picture.save(cover))
         return QString();
-    return MediaFixture::ffmpeg("tagged.mp3",
-                                {"-f", "lavfi", "-i", "sine=frequency=440:duration=8", "-i", cover,
-                                 "-map", "0", "-map", "1", "-c:a", "libmp3lame", "-c:v", "png",
-                                 "-id3v2_version", "3", "-metadata", "title=Kestrel Test Song",
-                                 "-metadata", "artist=The Testers", "-metadata:s:v",
-                                 "comment=Cover (front)"});
+    QStringList arguments = {"-f", "lavfi", "-i", "sine=frequency=440:duration=8", "-i", cover,
+                             "-map", "0", "-map", "1", "-c:v", "png", "-metadata",
+                             "title=Kestrel Test Song", "-metadata", "artist=The Testers"};
+    if (suffix == "mp3")
+        arguments << "-c:a" << "libmp3lame" << "-id3v2_version" << "3";
+    else
+        arguments << "-c:a" << "aac" << "-disposition:v" << "attached_pic";
+    return MediaFixture::ffmpeg("tagged." + suffix, arguments);
 }
 
 // The window's name as the X server holds it.
@@ -270,9 +273,17 @@ private Q_SLOTS:
         QVERIFY(EmbeddedCover::fromTag(tag(front).mid(1)).isNull());
     }
 
+    void audioShowsItsCoverAndTitle_data()
+    {
+        QTest::addColumn<QString>("suffix");
+        QTest::newRow("MP3") << "mp3";
+        QTest::newRow("MP4 audio") << "m4a";
+    }
+
     void audioShowsItsCoverAndTitle()
     {
-        openAndPlay(taggedSong());
+        QFETCH(QString, suffix);
+        openAndPlay(taggedSong(suffix));
         auto* picture = m_window->findChild<VlcAudioWidget*>();
         QVERIFY(picture);
         QTRY_VERIFY(picture->isVisible());

@@ -141,6 +141,25 @@ private Q_SLOTS:
         QVERIFY(isClosedToOthers(fallback));
     }
 
+    // One segment object goes through the steps the running copy and later copies
+    // take: create, find it taken, attach, let go and attach again.
+    void segmentObjectsCanBeUsedAgain()
+    {
+        const QString key = QUuid::createUuid().toString();
+        PlatformUserSharedMemory holder(key);
+        QVERIFY(holder.create(64));
+        PlatformUserSharedMemory other(key);
+        QVERIFY(!other.create(64));
+        QCOMPARE(other.error(), QSharedMemory::AlreadyExists);
+        QVERIFY(other.attach());
+        writeInto(other, "shared");
+        QVERIFY(holder.detach());
+        QVERIFY(holder.attach(QSharedMemory::ReadOnly));
+        QCOMPARE(readFrom(holder, 6), QByteArray("shared"));
+        QVERIFY(other.detach());
+        QVERIFY(other.attach());
+    }
+
     // The lock and both segments live in the same folder, so two sessions with
     // folders of their own never meet in a segment, while copies in one session do.
     void sessionsHaveSegmentsOfTheirOwn()

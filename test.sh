@@ -7,9 +7,15 @@ cd "$(dirname "$(readlink -f "$0")")"
 
 ./scripts/install-deps.sh
 
+# A compiler cache, when the machine has one, makes repeated runs cheap.
+launcher=()
+if command -v ccache >/dev/null; then
+  launcher=(-DCMAKE_C_COMPILER_LAUNCHER=ccache -DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+fi
+
 build() { # <folder> <cmake options...>
   local dir=$1; shift
-  cmake -S . -B "$dir" -DKESTREL_WERROR=ON "$@" >/dev/null
+  cmake -S . -B "$dir" -DKESTREL_WERROR=ON "${launcher[@]}" "$@" >/dev/null
   cmake --build "$dir" -j2
 }
 

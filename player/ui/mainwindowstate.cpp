@@ -424,7 +424,7 @@ void MainWindow::onTitleInfoChanged()
     rebuildTitleMenu();
     onMenuControlsAboutToShow();
     // A file's chapters may become known after it started.
-    applyDiscControls(m_player->state());
+    applyDiscControls(PlayerControlStates::forSituation(situation(m_player->state())));
     applyNav();
 }
 

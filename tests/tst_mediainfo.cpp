@@ -2,6 +2,7 @@
 // the real top-level window: the chapters of files, and the title and cover
 // art of tagged media, as the user and the X server see them.
 #include "fixtures/mediafixture.h"
+#include "fixtures/playerwindowfixture.h"
 #include "fixtures/playerprobe.h"
 #include "framework/core/uxproductinfo.h"
 #include "framework/core/uxsrcmgr.h"
@@ -140,24 +141,14 @@ bool isColour(const QColor& colour, int red, int green)
 
 } // namespace
 
-class TestMediaInfo : public QObject
+class TestMediaInfo : public QObject, public PlayerWindowFixture
 {
     Q_OBJECT
 private:
-    std::unique_ptr<MainWindowBase> m_base;
-    MainWindow* m_window = nullptr;
-    QVlcPlayer* m_player = nullptr;
-    std::unique_ptr<PlayerProbe> m_probe;
-
-    const MainWindowForm& ui() const { return m_window->ui(); }
-
-    void openAndPlay(const QString& path)
+    void openAndPlayMade(const QString& path)
     {
         QVERIFY2(!path.isEmpty(), "ffmpeg could not make the media");
-        m_probe->clear();
-        m_window->openFileByName(path);
-        QVERIFY2(m_probe->waitForState(QVlcPlayer::Started), qPrintable(m_probe->order.join(' ')));
-        QTRY_VERIFY(m_probe->trackInfo > 0);
+        openAndPlay(path);
     }
 
     float lastTime() const { return m_probe->times.isEmpty() ? -1 : m_probe->times.last(); }
@@ -178,21 +169,10 @@ private Q_SLOTS:
     void init()
     {
         QSettings().clear();
-        m_base = std::make_unique<MainWindowBase>();
-        m_base->resize(900, 620);
-        m_base->show();
-        QVERIFY(QTest::qWaitForWindowExposed(m_base.get()));
-        m_window = m_base->playerWindow();
-        m_player = m_window->getVlcPlayer();
-        m_probe = std::make_unique<PlayerProbe>(m_player);
+        openWindow();
     }
 
-    void cleanup()
-    {
-        m_base->close();
-        m_probe.reset();
-        m_base.reset();
-    }
+    void cleanup() { closeWindow(); }
 
     void filesNavigateByTheirChapters_data()
     {
@@ -204,7 +184,7 @@ private Q_SLOTS:
     void filesNavigateByTheirChapters()
     {
         QFETCH(QString, suffix);
-        openAndPlay(chapterFile(suffix));
+        openAndPlayMade(chapterFile(suffix));
         FormControlPanel* bar = m_window->controlBar();
         QTRY_VERIFY(ui().menuCharter->isEnabled());
         emit ui().menuControls->aboutToShow();
@@ -239,7 +219,7 @@ private Q_SLOTS:
 
     void filesWithoutChaptersHaveNoChapterControls()
     {
-        openAndPlay(plainVideo());
+        openAndPlayMade(plainVideo());
         QTRY_COMPARE(m_probe->titleInfo, 1);
         QVERIFY(m_probe->waitForTime(0.5f));
         emit ui().menuControls->aboutToShow();
@@ -283,7 +263,7 @@ private Q_SLOTS:
     void audioShowsItsCoverAndTitle()
     {
         QFETCH(QString, suffix);
-        openAndPlay(taggedSong(suffix));
+        openAndPlayMade(taggedSong(suffix));
         auto* picture = m_window->findChild<VlcAudioWidget*>();
         QVERIFY(picture);
         QTRY_VERIFY(picture->isVisible());
@@ -301,7 +281,7 @@ private Q_SLOTS:
                      qPrintable(screenColour(picture, centre + QPoint(quarter, 0)).name()));
 
         // Untagged media are named by their file; nothing plays, nothing is named.
-        openAndPlay(MediaFixture::audioOnly());
+        openAndPlayMade(MediaFixture::audioOnly());
         QTRY_COMPARE(m_base->windowTitle(),
                      "tone.mp3 - " + uxProductInfo::instance()->displayName());
         QVERIFY(m_player->coverImage().isNull());

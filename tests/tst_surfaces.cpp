@@ -19,7 +19,7 @@ private Q_SLOTS:
     void init();
     void cleanup();
     void replayDrawsIntoANewSurfaceOnly();
-    void fullScreenComesBackAsAChild();
+    void fullScreenKeepsTheSurfaceInItsWindow();
     void inputBecomesSignals();
     void audioPictureFitsAndInputBecomesSignals();
     void mouseHidesOnlyInFullScreenWhenEnabled();
@@ -89,19 +89,41 @@ void TestSurfaces::replayDrawsIntoANewSurfaceOnly()
              qPrintable(windowTree()));
 }
 
-void TestSurfaces::fullScreenComesBackAsAChild()
+// The picture fills the screen inside its own window: what lies beside it is
+// hidden, the native surface stays where libVLC draws, and the window comes
+// back with its geometry and with what was shown before.
+void TestSurfaces::fullScreenKeepsTheSurfaceInItsWindow()
 {
-    const Qt::WindowFlags flags = m_video->windowFlags();
-    QVERIFY(!m_video->isWindow());
+    auto* strip = new QWidget(m_window);
+    strip->setFixedHeight(40);
+    m_window->layout()->addWidget(strip);
+    auto* hiddenStrip = new QWidget(m_window);
+    m_window->layout()->addWidget(hiddenStrip);
+    hiddenStrip->hide();
+    strip->show();
+    m_window->move(120, 90);
+    QTRY_COMPARE(m_window->pos(), QPoint(120, 90));
+    const QRect normal = m_window->geometry();
+    const WId surface = m_video->videoSurfaceHandle();
+    QVERIFY(surface != 0);
+
     m_video->toggleFullscreen();
-    QTRY_VERIFY(m_video->isFullScreen());
-    QVERIFY(m_video->isWindow());
-    QTRY_COMPARE(m_video->window()->geometry(), m_video->screen()->geometry());
-    m_video->toggleFullscreen();
-    QTRY_VERIFY(!m_video->isFullScreen());
+    QVERIFY(m_video->isShownFullScreen());
+    const QRect screen = m_window->screen()->geometry();
+    QTRY_COMPARE(m_window->geometry(), screen);
+    QTRY_COMPARE(QRect(m_video->mapToGlobal(QPoint(0, 0)), m_video->size()), screen);
+    QVERIFY(strip->isHidden());
     QVERIFY(!m_video->isWindow());
-    QCOMPARE(m_video->windowFlags(), flags);
+    QCOMPARE(m_video->surfaceHandle(), surface);
+
+    m_video->toggleFullscreen();
+    QVERIFY(!m_video->isShownFullScreen());
+    QTRY_COMPARE(m_window->geometry(), normal);
+    QVERIFY(!m_window->isFullScreen());
+    QVERIFY(!strip->isHidden());
+    QVERIFY(hiddenStrip->isHidden());
     QCOMPARE(m_video->parentWidget(), m_window);
+    QCOMPARE(m_video->surfaceHandle(), surface);
 }
 
 void TestSurfaces::inputBecomesSignals()
@@ -141,11 +163,11 @@ void TestSurfaces::inputBecomesSignals()
     QTest::keyClick(m_video, Qt::Key_Escape);
     QCOMPARE(out.count(), 0);
     m_video->toggleFullscreen();
-    QTRY_VERIFY(m_video->isFullScreen());
+    QTRY_VERIFY(m_video->isShownFullScreen());
     QTest::keyClick(m_video, Qt::Key_Escape);
     QCOMPARE(out.count(), 1);
     m_video->toggleFullscreen();
-    QTRY_VERIFY(!m_video->isFullScreen());
+    QTRY_VERIFY(!m_video->isShownFullScreen());
 }
 
 void TestSurfaces::audioPictureFitsAndInputBecomesSignals()
@@ -191,7 +213,7 @@ void TestSurfaces::mouseHidesOnlyInFullScreenWhenEnabled()
     QCOMPARE(shown.count(), 0);
 
     m_video->toggleFullscreen();
-    QTRY_VERIFY(m_video->isFullScreen());
+    QTRY_VERIFY(m_video->isShownFullScreen());
     moveMouse();
     QCOMPARE(shown.count(), 1);
     QTRY_COMPARE(hidden.count(), 1);
@@ -209,7 +231,7 @@ void TestSurfaces::mouseHidesOnlyInFullScreenWhenEnabled()
     QCOMPARE(hidden.count(), 2);
     QVERIFY(!QApplication::overrideCursor());
     m_video->toggleFullscreen();
-    QTRY_VERIFY(!m_video->isFullScreen());
+    QTRY_VERIFY(!m_video->isShownFullScreen());
 }
 
 KP_TEST_MAIN(TestSurfaces)

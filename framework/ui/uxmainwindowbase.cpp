@@ -344,6 +344,8 @@ void uxMainWindowBase::resizeEvent(QResizeEvent* event)
 void uxMainWindowBase::changeEvent(QEvent* event)
 {
     QWidget::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange)
+        updateWindowMask();
     if (event->type() == QEvent::LanguageChange) {
         retranslateMenus();
         updateWindowTitle();

@@ -123,6 +123,11 @@ void uxWidgetFrame::updateWindowMask(QWidget* window, const uxWidgetFrame* frame
 {
     if (!window || !frame)
         return;
+    // A full-screen picture reaches into the corners.
+    if (window->isFullScreen()) {
+        window->clearMask();
+        return;
+    }
     const QSize size = window->frameGeometry().size();
     if (size.isEmpty())
         return;
@@ -202,7 +207,7 @@ void uxWidgetFrame::setCursorForMode(int mode)
 
 void uxWidgetFrame::detectAndSetMouseDragmode()
 {
-    if (!m_window || m_window->isMaximized())
+    if (!m_window || m_window->isMaximized() || m_window->isFullScreen())
         return;
     setCursorForMode(hitTest(m_window->mapFromGlobal(QCursor::pos())));
 }
@@ -211,6 +216,12 @@ bool uxWidgetFrame::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched != m_window || !m_window || m_window->isMaximized())
         return QWidget::eventFilter(watched, event);
+    // A full-screen window stays where it is: a click or a double click on
+    // the picture must not start moving it.
+    if (m_window->isFullScreen()) {
+        m_dragMode = DragNone;
+        return QWidget::eventFilter(watched, event);
+    }
     switch (event->type()) {
     case QEvent::MouseButtonPress:
         onPress(static_cast<QMouseEvent*>(event));

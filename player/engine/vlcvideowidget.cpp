@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
+#include <QLayout>
 #include <QMouseEvent>
 #include <QTimer>
 #include <QWheelEvent>
@@ -12,8 +13,6 @@
 namespace {
 
 const int kMouseHideDelay = 1000;
-// Qt::Window plus the bits that make a child a plain top-level window and back.
-const int kTopLevelBits = 0x12;
 
 void paintBlack(QWidget* widget)
 {
@@ -81,11 +80,11 @@ void VlcVideoWidget::mouseDoubleClickEvent(QMouseEvent* event)
 void VlcVideoWidget::mouseMoveEvent(QMouseEvent* event)
 {
     event->ignore();
-    if (!isFullScreen())
+    if (!m_fullScreen)
         return;
     emit mouseShow(event->globalPosition().toPoint());
     if (m_mouseHideEnabled) {
-        QApplication::restoreOverrideCursor();
+        showMouse();
         m_mouseHideTimer->start(kMouseHideDelay);
     }
 }
@@ -95,7 +94,7 @@ void VlcVideoWidget::mousePressEvent(QMouseEvent* event)
     event->ignore();
     if (event->button() != Qt::RightButton)
         return;
-    QApplication::restoreOverrideCursor();
+    showMouse();
     emit rightClick(event->globalPosition().toPoint());
 }
 
@@ -107,7 +106,7 @@ void VlcVideoWidget::wheelEvent(QWheelEvent* event)
 
 void VlcVideoWidget::keyPressEvent(QKeyEvent* event)
 {
-    if (event->key() == Qt::Key_Escape && isFullScreen()) {
+    if (event->key() == Qt::Key_Escape && m_fullScreen) {
         event->accept();
         emit outFullscreen();
     } else if (event->key() == Qt::Key_F && event->modifiers() == Qt::NoModifier) {
@@ -121,11 +120,26 @@ void VlcVideoWidget::keyPressEvent(QKeyEvent* event)
 
 void VlcVideoWidget::hideMouse()
 {
-    if (!isFullScreen() || !m_mouseHideEnabled)
+    if (!m_fullScreen || !m_mouseHideEnabled)
         return;
-    QApplication::setOverrideCursor(Qt::BlankCursor);
+    if (!m_mouseHidden) {
+        QApplication::setOverrideCursor(Qt::BlankCursor);
+        m_mouseHidden = true;
+    }
     m_mouseHideTimer->stop();
     emit mouseHide();
+}
+
+// Only the blank pointer this widget set is taken back: another override
+// (a busy pointer, say) stays where its owner put it.
+void VlcVideoWidget::showMouse()
+{
+    if (!m_mouseHidden)
+        return;
+    m_mouseHidden = false;
+    const QCursor* cursor = QApplication::overrideCursor();
+    if (cursor && cursor->shape() == Qt::BlankCursor)
+        QApplication::restoreOverrideCursor();
 }
 
 void VlcVideoWidget::enableMouseHide()
@@ -140,20 +154,60 @@ void VlcVideoWidget::disableMouseHide()
 
 void VlcVideoWidget::toggleFullscreen()
 {
-    const QPoint topLeft = mapToGlobal(QPoint(0, 0));
-    ensurePolished();
-    const Qt::WindowStates plain =
-        windowState() & ~(Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen);
-    if (!isFullScreen()) {
-        setWindowFlags(Qt::WindowFlags(int(windowFlags() | Qt::Window) ^ kTopLevelBits));
-        move(topLeft);
-        setWindowState(plain | Qt::WindowFullScreen);
-        show();
-        activateWindow();
-    } else {
-        setWindowFlags(Qt::WindowFlags(int(windowFlags()) ^ (kTopLevelBits | Qt::Window)));
-        setWindowState(plain);
-        QApplication::restoreOverrideCursor();
-        show();
+    if (m_fullScreen)
+        leaveFullScreen();
+    else
+        enterFullScreen();
+}
+
+// Everything beside the picture, at every level up to the window, is hidden
+// and the layouts on the way lose their margins, so the picture alone fills
+// the window; the window then fills the screen.
+void VlcVideoWidget::enterFullScreen()
+{
+    QWidget* top = window();
+    m_windowState = top->windowState() & ~(Qt::WindowFullScreen | Qt::WindowMinimized);
+    m_windowGeometry = top->isMaximized() ? top->normalGeometry() : top->geometry();
+    m_hiddenAround.clear();
+    m_margins.clear();
+    for (QWidget* w = this; !w->isWindow(); w = w->parentWidget()) {
+        if (QLayout* layout = w->parentWidget()->layout()) {
+            m_margins.append({layout, layout->contentsMargins()});
+            layout->setContentsMargins(0, 0, 0, 0);
+        }
+        for (QObject* child : w->parentWidget()->children()) {
+            auto* sibling = qobject_cast<QWidget*>(child);
+            if (!sibling || sibling == w || sibling->isWindow() || sibling->isHidden())
+                continue;
+            sibling->hide();
+            m_hiddenAround << sibling;
+        }
     }
+    m_fullScreen = true;
+    top->setWindowState(Qt::WindowFullScreen);
+    top->show();
+    top->raise();
+    top->activateWindow();
+    setFocus(Qt::OtherFocusReason);
+}
+
+void VlcVideoWidget::leaveFullScreen()
+{
+    m_fullScreen = false;
+    m_mouseHideTimer->stop();
+    showMouse();
+    QWidget* top = window();
+    top->setWindowState(m_windowState);
+    if (!(m_windowState & Qt::WindowMaximized))
+        top->setGeometry(m_windowGeometry);
+    for (const QPointer<QWidget>& w : std::as_const(m_hiddenAround)) {
+        if (w)
+            w->show();
+    }
+    m_hiddenAround.clear();
+    for (const auto& [layout, margins] : std::as_const(m_margins)) {
+        if (layout)
+            layout->setContentsMargins(margins);
+    }
+    m_margins.clear();
 }

@@ -9,7 +9,13 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-FormControlPanel::FormControlPanel() : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint)
+// The bar floats over a full-screen window, which window managers keep above
+// every ordinary window; and it must not take the keyboard from the picture,
+// where Escape, F and Space are handled. So the window manager never manages
+// it: it stays on top while shown and never takes the focus.
+FormControlPanel::FormControlPanel()
+    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint | Qt::X11BypassWindowManagerHint
+                           | Qt::WindowStaysOnTopHint | Qt::WindowDoesNotAcceptFocus)
 {
     buildForm();
     retranslate();

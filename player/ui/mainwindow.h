@@ -19,6 +19,7 @@ class QMovie;
 class QTimer;
 class QVlcPlayer;
 class VlcAudioWidget;
+class ZoomGeometry;
 class uxHandoverSlot;
 
 // The player's content window: video surface, start page, control bar and
@@ -196,8 +197,8 @@ private:
     void checkTrack(QMenu* menu, int kind);
     void rebuildTitleMenu();
     QMenu* contextMenu();
-    void applyZoom(const QSize& topLevelSize, bool keepFramePosition);
-    void leaveFullScreenForZoom();
+    ZoomGeometry zoomGeometry();
+    void applyZoom(const QRect& target);
     void fullScreenTick();
 
     MainWindowForm m_ui;

@@ -19,6 +19,7 @@
 #include "player/ui/mainwindowbase.h"
 #include "player/ui/preferencesdialog.h"
 #include "player/ui/reportthread.h"
+#include "player/ui/zoomgeometry.h"
 #include "widgets/kpplayseekingbar.h"
 
 #include <QActionGroup>
@@ -71,9 +72,6 @@ void MainWindow::OutFullScreen()
         b->show();
     m_ui.videoWidget->toggleFullscreen();
     m_fullScreen = false;
-    // A pointer hidden over the full-screen picture comes back with the window.
-    if (QApplication::overrideCursor() && QApplication::overrideCursor()->shape() == Qt::BlankCursor)
-        QApplication::restoreOverrideCursor();
 }
 
 void MainWindow::timerEvent(QTimerEvent* event)
@@ -91,7 +89,7 @@ void MainWindow::fullScreenTick()
     const QPoint inVideo = m_ui.videoWidget->mapFromGlobal(cursor);
     const QRect video = m_ui.videoWidget->rect();
     if (!m_controlBar->isVisible()) {
-        if (m_ui.videoWidget->isFullScreen() && video.contains(inVideo)
+        if (m_ui.videoWidget->isShownFullScreen() && video.contains(inVideo)
             && video.bottom() - inVideo.y() < 5)
             showControlBar();
     } else if (!m_controlBar->rect().contains(inBar)) {
@@ -117,54 +115,45 @@ void MainWindow::hideControlBar()
         m_controlBar->hide();
 }
 
-void MainWindow::leaveFullScreenForZoom()
+// The zoom presets size the window around the picture, so they measure it
+// with the title bar and controls back in place.
+ZoomGeometry MainWindow::zoomGeometry()
 {
+    OutFullScreen();
     QWidget* top = topLevel();
     if (top->isFullScreen())
         top->showNormal();
-    OutFullScreen();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+    const QSize chrome = top->size() - m_ui.videoWidget->size();
+    return ZoomGeometry(chrome, m_player->videoSize(), top->screen()->availableGeometry(),
+                        top->geometry(), top->frameGeometry(), top->minimumSize());
 }
 
-void MainWindow::applyZoom(const QSize& size, bool keepFramePosition)
+void MainWindow::applyZoom(const QRect& target)
 {
     QWidget* top = topLevel();
-    const QPoint corner = keepFramePosition ? top->frameGeometry().topLeft() : top->pos();
-    const QRect target(corner, size);
     top->setGeometry(target);
     top->setGeometry(target);
 }
 
 void MainWindow::onActionHalfSize()
 {
-    leaveFullScreenForZoom();
-    const QSize chrome = topLevel()->size() - m_ui.videoWidget->size();
-    applyZoom(chrome + m_player->videoSize() / 2, false);
+    applyZoom(zoomGeometry().halfSize());
 }
 
 void MainWindow::onActionNormalSize()
 {
-    leaveFullScreenForZoom();
-    const QSize chrome = topLevel()->size() - m_ui.videoWidget->size();
-    const QSize available = topLevel()->screen()->availableGeometry().size();
-    applyZoom((chrome + m_player->videoSize()).boundedTo(available), false);
+    applyZoom(zoomGeometry().normalSize());
 }
 
 void MainWindow::onActionDoubleSize()
 {
-    leaveFullScreenForZoom();
-    const QSize chrome = topLevel()->size() - m_ui.videoWidget->size();
-    const QSize available = topLevel()->screen()->availableGeometry().size();
-    applyZoom((chrome + m_player->videoSize() * 2).boundedTo(available), true);
+    applyZoom(zoomGeometry().doubleSize());
 }
 
 void MainWindow::onActionFittoScreen()
 {
-    leaveFullScreenForZoom();
-    QWidget* top = topLevel();
-    QRect area = top->screen()->availableGeometry();
-    area.setTop(area.top() + (top->geometry().top() - top->frameGeometry().top()));
-    top->setGeometry(area);
-    top->setGeometry(area);
+    applyZoom(zoomGeometry().fitToScreen());
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event)

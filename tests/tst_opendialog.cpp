@@ -153,6 +153,34 @@ private Q_SLOTS:
         for (const auto& [what, ratio] : look.contrasts)
             QVERIFY2(ratio >= 3.0, qPrintable(QString("%1: contrast %2").arg(what).arg(ratio)));
     }
+
+    // A fresh profile has no remembered folder and maybe no Documents folder:
+    // the dialog starts in a folder that exists, with no name filled in.
+    void startsInAFolderThatExists()
+    {
+        uxSettings::instance()->setValue("Edit/LastVideoFilePath", QDir::homePath() + "/gone/away/x.mkv");
+        MainWindowBase base;
+        base.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&base));
+        QString folder;
+        QStringList names;
+        auto* poll = new QTimer(&base);
+        poll->setInterval(50);
+        connect(poll, &QTimer::timeout, poll, [poll, &folder, &names] {
+            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            if (!dialog)
+                return;
+            poll->stop();
+            folder = dialog->directory().absolutePath();
+            names = dialog->selectedFiles();
+            dialog->reject();
+        });
+        poll->start();
+        QVERIFY(QMetaObject::invokeMethod(base.playerWindow(), "openFile", Qt::DirectConnection));
+        QCOMPARE(folder, QDir::homePath());
+        for (const QString& name : names)
+            QVERIFY2(QFileInfo(name).isDir(), qPrintable(name));
+    }
 };
 
 KP_TEST_MAIN(TestOpenDialog)

@@ -51,13 +51,27 @@ QString cleanRoot(const QString& path)
     return QDir::cleanPath(QDir::fromNativeSeparators(path));
 }
 
+// The dialogs start in the nearest folder that still exists: a remembered
+// folder may be gone, and a fresh profile may have no Documents folder, which
+// Qt's dialog would otherwise offer as a file name.
+QString existingFolder(QString folder)
+{
+    while (!folder.isEmpty() && !QFileInfo(folder).isDir()) {
+        const QString parent = QFileInfo(folder).path();
+        if (parent == folder)
+            break;
+        folder = parent;
+    }
+    return QFileInfo(folder).isDir() ? folder : QDir::homePath();
+}
+
 } // namespace
 
 // --- Opening ----------------------------------------------------------------
 
 void MainWindow::openFile()
 {
-    const QString folder = QFileInfo(lastSelectedVideoFilePath()).path();
+    const QString folder = existingFolder(QFileInfo(lastSelectedVideoFilePath()).path());
     const QString path =
         QFileDialog::getOpenFileName(this, tr("Open File"), folder, m_fileFilter);
     if (!path.trimmed().isEmpty())
@@ -67,7 +81,7 @@ void MainWindow::openFile()
 void MainWindow::openFolder()
 {
     const QString path = QFileDialog::getExistingDirectory(
-        this, tr("Open Disc"), lastSelectedDiscFilePath(),
+        this, tr("Open Disc"), existingFolder(lastSelectedDiscFilePath()),
         QFileDialog::ShowDirsOnly | QFileDialog::DontResolveSymlinks);
     if (!path.isEmpty())
         openFileByName(path);

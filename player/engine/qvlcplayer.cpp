@@ -282,6 +282,8 @@ void QVlcPlayer::onTimeEvent()
 {
     if (m_eventTime == 0)
         return;
+    if (m_channelPending)
+        applyChannel();
     readTrackInfo();
     if (m_hasVideo && m_videoSizePending)
         readVideoSize();
@@ -342,8 +344,14 @@ void QVlcPlayer::applyAudio()
     if (m_volume >= 0)
         libvlc_audio_set_volume(m_player.get(), m_volume);
     libvlc_audio_set_mute(m_player.get(), m_opening || m_muteRequested);
-    if (m_channel > 0)
-        libvlc_audio_set_channel(m_player.get(), m_channel);
+    applyChannel();
+}
+
+// The audio output may come after Playing; until it exists libVLC refuses the
+// channel, so the time events try again until it takes.
+void QVlcPlayer::applyChannel()
+{
+    m_channelPending = m_channel > 0 && libvlc_audio_set_channel(m_player.get(), m_channel) != 0;
 }
 
 // --- Poll -------------------------------------------------------------------
@@ -930,7 +938,7 @@ void QVlcPlayer::setAudioChannel(int channel)
     if (!m_player)
         return;
     m_channel = channel;
-    libvlc_audio_set_channel(m_player.get(), channel);
+    applyChannel();
 }
 
 bool QVlcPlayer::audioDevices(QList<VlcAudioDevice>& out)

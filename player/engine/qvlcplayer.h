@@ -132,6 +132,7 @@ private:
     void pollTitleEnd();
     void reportError();
     void applyAudio();
+    void applyChannel();
     void readTracks();
     void readTrackInfo();
     void readVideoSize();
@@ -178,6 +179,7 @@ private:
     std::atomic<bool> m_timeEventPosted{false};
     int m_volume = -1;
     int m_channel = 0;
+    bool m_channelPending = false;
     bool m_deinterlaceEnabled = false;
     // What a fresh media player must be given again.
     bool m_adjustEnabled = false;

@@ -698,16 +698,19 @@ void QVlcPlayer::seek(float pos)
 
 bool QVlcPlayer::setVolume(int volume)
 {
-    if (!m_player || volume < 0)
+    if (volume < 0)
         return false;
     m_volume = volume;
-    return libvlc_audio_set_volume(m_player.get(), volume) == 0;
+    // Without media there is nothing to set: every start of playing applies it.
+    if (!m_media)
+        return true;
+    return ready() && libvlc_audio_set_volume(m_player.get(), volume) == 0;
 }
 
 void QVlcPlayer::setMute(bool mute)
 {
     m_muteRequested = mute;
-    if (m_player && !m_opening)
+    if (m_media && !m_opening && ready())
         libvlc_audio_set_mute(m_player.get(), mute);
 }
 
@@ -725,7 +728,7 @@ QSize QVlcPlayer::videoSize() const
 {
     unsigned width = 0;
     unsigned height = 0;
-    if (!m_player || !m_hasVideo || libvlc_video_get_size(m_player.get(), 0, &width, &height) != 0)
+    if (!m_hasVideo || !ready() || libvlc_video_get_size(m_player.get(), 0, &width, &height) != 0)
         return QSize();
     return QSize(int(width), int(height));
 }
@@ -1006,7 +1009,7 @@ bool QVlcPlayer::deinterlace(bool& enabled, QString& mode) const
 void QVlcPlayer::setDeinterlace(bool enabled, const QString& mode)
 {
     // libVLC silently ignores a mode it does not know; so does the player.
-    if (!m_player || (enabled && !isKnownDeinterlaceMode(mode)))
+    if (enabled && !isKnownDeinterlaceMode(mode))
         return;
     const QString chosen = enabled ? mode : QString();
     // The window sets the remembered mode again after each open: that is no new choice.

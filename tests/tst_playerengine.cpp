@@ -56,6 +56,7 @@ private Q_SLOTS:
     void audioOnlyAndOutputOptions();
     void deinterlaceIsRemembered();
     void onlyInterlacedVideoIsDeinterlaced();
+    void choicesBeforeLibVlcIsReadyAreKept();
     void badInputsFailCleanly_data();
     void badInputsFailCleanly();
     void awkwardLocationPlays();
@@ -412,6 +413,24 @@ void TestPlayerEngine::onlyInterlacedVideoIsDeinterlaced()
     m_player->setDeinterlace(false, QString());
     const QImage disabled = pictureOf(interlaced);
     QVERIFY2(comb(disabled) > 100, qPrintable(QString::number(comb(disabled))));
+    QCOMPARE(m_probe->errors, 0);
+}
+
+void TestPlayerEngine::choicesBeforeLibVlcIsReadyAreKept()
+{
+    // libVLC is still being made beside the window's construction.
+    delete m_player;
+    m_player = new QVlcPlayer;
+    m_probe = new PlayerProbe(m_player);
+    QVERIFY(m_player->setVolume(30));
+    m_player->setMute(true);
+    m_player->setDeinterlace(true, "bob");
+    bool enabled = false;
+    QString mode;
+    QVERIFY(m_player->deinterlace(enabled, mode));
+    QVERIFY(enabled);
+    QCOMPARE(mode, QString("bob"));
+    openAndStart(MediaFixture::movie());
     QCOMPARE(m_probe->errors, 0);
 }
 

@@ -25,3 +25,8 @@ set_tests_properties(tst_bluray PROPERTIES TIMEOUT 600)
 # (the default OpenGL output would render in software there).
 kp_add_engine_test(tst_surfaces LABELS gui SOURCES tst_surfaces.cpp
   ENV "KESTREL_VLC_OPTIONS=${KP_ENGINE_QUIET} --no-xlib")
+
+# The output chosen for the display's OpenGL driver: needs a display whose
+# OpenGL renders in software, as Xvfb's does.
+kp_add_engine_test(tst_videooutput LABELS gui SOURCES tst_videooutput.cpp
+  ENV "KESTREL_VLC_OPTIONS=${KP_ENGINE_QUIET}")

@@ -22,6 +22,21 @@ static int distinctColours(const QImage& image)
     return int(colours.size());
 }
 
+// How much neighbouring rows differ, 0..255: fields of different moments
+// woven into one picture make every other row differ from its neighbours.
+static double comb(const QImage& image)
+{
+    const QImage gray = image.convertToFormat(QImage::Format_Grayscale8);
+    qint64 sum = 0;
+    for (int y = 0; y + 1 < gray.height(); ++y) {
+        const uchar* row = gray.constScanLine(y);
+        const uchar* next = gray.constScanLine(y + 1);
+        for (int x = 0; x < gray.width(); ++x)
+            sum += qAbs(int(row[x]) - int(next[x]));
+    }
+    return double(sum) / (qint64(gray.width()) * (gray.height() - 1));
+}
+
 class TestPlayerEngine : public QObject
 {
     Q_OBJECT
@@ -40,6 +55,8 @@ private Q_SLOTS:
     void snapshotAndAdjustment();
     void audioOnlyAndOutputOptions();
     void deinterlaceIsRemembered();
+    void onlyInterlacedVideoIsDeinterlaced();
+    void choicesBeforeLibVlcIsReadyAreKept();
     void badInputsFailCleanly_data();
     void badInputsFailCleanly();
     void awkwardLocationPlays();
@@ -49,6 +66,8 @@ private:
     QVlcPlayer* m_player = nullptr;
     PlayerProbe* m_probe = nullptr;
     void openAndStart(const QString& path);
+    QImage pictureOf(const QString& path);
+    QImage snapshotNow();
 };
 
 void TestPlayerEngine::initTestCase()
@@ -73,6 +92,28 @@ void TestPlayerEngine::openAndStart(const QString& path)
     QVERIFY(!path.isEmpty());
     m_player->openFile(path);
     QVERIFY2(m_probe->waitForState(QVlcPlayer::Started), qPrintable(m_probe->order.join(' ')));
+}
+
+// Opens the media and takes a snapshot half a second into it. A transport
+// stream may still be setting up its video then: the snapshot is tried again.
+QImage TestPlayerEngine::pictureOf(const QString& path)
+{
+    m_probe->clear();
+    m_probe->snapshots.clear();
+    m_player->openFile(path);
+    if (!m_probe->waitForState(QVlcPlayer::Started) || !m_probe->waitForTime(0.5f))
+        return QImage();
+    return snapshotNow();
+}
+
+QImage TestPlayerEngine::snapshotNow()
+{
+    const int before = m_probe->snapshots.size();
+    for (int attempt = 0; attempt < 10 && m_probe->snapshots.size() == before; ++attempt) {
+        m_player->snapshot();
+        QTest::qWait(100);
+    }
+    return m_probe->snapshots.size() == before ? QImage() : m_probe->snapshots.last();
 }
 
 void TestPlayerEngine::locationsAndNames()
@@ -341,6 +382,67 @@ void TestPlayerEngine::deinterlaceIsRemembered()
     QVERIFY(!enabled);
     QTRY_VERIFY(!m_probe->videoSizes.isEmpty());
     QCOMPARE(m_probe->videoSizes.first(), QSize(720, 576));
+    QCOMPARE(m_probe->errors, 0);
+}
+
+void TestPlayerEngine::onlyInterlacedVideoIsDeinterlaced()
+{
+    const QString lines = MediaFixture::progressiveLines();
+    const QString interlaced = MediaFixture::interlacedMotion();
+    QVERIFY(!lines.isEmpty() && !interlaced.isEmpty());
+
+    m_player->setDeinterlace(false, QString());
+    const QImage unfiltered = pictureOf(lines);
+    QVERIFY(!unfiltered.isNull());
+    QVERIFY(comb(unfiltered) > 200);
+    const QImage combed = pictureOf(interlaced);
+    QVERIFY2(comb(combed) > 100, qPrintable(QString::number(comb(combed))));
+
+    // The default mode filters the interlaced video and leaves the progressive one alone.
+    m_player->setDeinterlace(true, "blend");
+    const QImage blended = pictureOf(interlaced);
+    QVERIFY2(comb(blended) < 20, qPrintable(QString::number(comb(blended))));
+    QCOMPARE(pictureOf(lines).convertToFormat(QImage::Format_RGB32),
+             unfiltered.convertToFormat(QImage::Format_RGB32));
+
+    // A mode chosen while a video plays is forced on that video...
+    m_player->setDeinterlace(true, "linear");
+    QTest::qWait(700);
+    const QImage forced = snapshotNow();
+    QVERIFY2(comb(forced) < 100, qPrintable(QString::number(comb(forced))));
+    // ...and the next one gets it as the automatic mode: progressive stays untouched.
+    QCOMPARE(pictureOf(lines).convertToFormat(QImage::Format_RGB32),
+             unfiltered.convertToFormat(QImage::Format_RGB32));
+    const QImage linear = pictureOf(interlaced);
+    QVERIFY2(comb(linear) < 100, qPrintable(QString::number(comb(linear))));
+    bool enabled = false;
+    QString mode;
+    QVERIFY(m_player->deinterlace(enabled, mode));
+    QVERIFY(enabled);
+    QCOMPARE(mode, QString("linear"));
+
+    // Disabled while playing: off for the next video too.
+    m_player->setDeinterlace(false, QString());
+    const QImage disabled = pictureOf(interlaced);
+    QVERIFY2(comb(disabled) > 100, qPrintable(QString::number(comb(disabled))));
+    QCOMPARE(m_probe->errors, 0);
+}
+
+void TestPlayerEngine::choicesBeforeLibVlcIsReadyAreKept()
+{
+    // libVLC is still being made beside the window's construction.
+    delete m_player;
+    m_player = new QVlcPlayer;
+    m_probe = new PlayerProbe(m_player);
+    QVERIFY(m_player->setVolume(30));
+    m_player->setMute(true);
+    m_player->setDeinterlace(true, "bob");
+    bool enabled = false;
+    QString mode;
+    QVERIFY(m_player->deinterlace(enabled, mode));
+    QVERIFY(enabled);
+    QCOMPARE(mode, QString("bob"));
+    openAndStart(MediaFixture::movie());
     QCOMPARE(m_probe->errors, 0);
 }
 

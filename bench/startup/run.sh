@@ -10,48 +10,25 @@
 # program, times it and ends it; see probe.cpp for what counts as painted.
 set -euo pipefail
 
-root=$(cd "$(dirname "$0")/../.." && pwd)
+. "$(dirname "$0")/../benchlib.sh"
 runs=${1:-7}
-user=kestrel-bench
-player=$root/build/stage/kestrel-player
-probe=$root/build/bench/startup/bench_startup_probe
+probe=$bench_root/build/bench/startup/bench_startup_probe
 
 if [ -z "${KESTREL_BENCH_DISPLAY:-}" ]; then
-  missing=()
-  for p in vlc-bin vlc-plugin-qt mpv; do
-    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "ok installed" || missing+=("$p")
-  done
-  if [ ${#missing[@]} -gt 0 ]; then
-    export DEBIAN_FRONTEND=noninteractive
-    timeout 900 apt-get install -y --no-install-recommends "${missing[@]}" >/dev/null ||
-      { timeout 600 apt-get update >/dev/null &&
-        timeout 900 apt-get install -y --no-install-recommends "${missing[@]}" >/dev/null; }
-  fi
-  [ -f "$root/build/CMakeCache.txt" ] || timeout 600 cmake -S "$root" -B "$root/build" >/dev/null
-  [ -x "$player" ] || timeout 7200 nice cmake --build "$root/build" -j1 >/dev/null
-  [ -x "$probe" ] || timeout 600 nice cmake --build "$root/build" -j1 --target bench_startup_probe >/dev/null
-  id "$user" >/dev/null 2>&1 || useradd --system --no-create-home --shell /usr/sbin/nologin "$user"
-  KESTREL_BENCH_DISPLAY=1 exec "$root/scripts/with-display.sh" "$0" "$@"
+  bench_install vlc-bin vlc-plugin-qt mpv
+  bench_build
+  [ -x "$probe" ] || bench_build bench_startup_probe
+  bench_prepare "$0" "$@"
 fi
-
-uid=$(id -u "$user")
-work=$(mktemp -d /tmp/kestrel-startup.XXXXXX)
-# The player's single-instance segments outlive a killed copy; drop them after
-# every run so each run starts from the same state and nothing piles up.
-drop_segments() {
-  awk -v uid="$uid" '$7 == 0 && $8 == uid { print $2 }' /proc/sysvipc/shm | xargs -r -n1 ipcrm -m
-}
-trap 'rm -rf "$work"; drop_segments' EXIT
-chmod 711 "$work"
-xhost "+SI:localuser:$user" >/dev/null
-runuser -u "$user" -- test -x "$player" ||
-  { echo "$user cannot run $player (a folder on the way is closed to others)" >&2; exit 1; }
+bench_start_work
+work=$bench_work
 
 # Prints "<mapped ms> <painted ms>" for one run of program $1, nothing on failure.
 measure() {
   local cmd d=$work/$1-$2
   case $1 in
-    kestrel-player) cmd=("$player") ;;
+    kestrel-player) cmd=("$bench_player") ;;
+    before) cmd=("$KESTREL_BENCH_BEFORE") ;;
     # The privacy question comes once per user; a real desktop has answered it.
     vlc) cmd=(vlc --no-qt-privacy-ask) ;;
     # On Xvfb mpv's default output probes and rejects several GPU back-ends
@@ -59,22 +36,14 @@ measure() {
     # so use its plain X11 output, software painting like the two Qt players.
     mpv) cmd=(mpv --force-window --idle --vo=x11) ;;
   esac
-  mkdir -p "$d"/{config,cache,data,run,tmp}
-  chown -R "$user": "$d"
-  chmod 700 "$d" "$d/run"
-  # No session bus: every program fails to connect at once rather than one of
-  # them spending its start trying to launch a bus.
-  "$probe" --user "$user" --timeout 20000 -- env -i DISPLAY="$DISPLAY" PATH=/usr/bin:/bin \
-    LANG=C.UTF-8 HOME="$d" XDG_CONFIG_HOME="$d/config" XDG_CACHE_HOME="$d/cache" \
-    XDG_DATA_HOME="$d/data" XDG_RUNTIME_DIR="$d/run" TMPDIR="$d/tmp" \
-    DBUS_SESSION_BUS_ADDRESS=unix:path=/nonexistent "${cmd[@]}" 2>"$d/log" ||
+  bench_home "$d"
+  "$probe" --user "$bench_user" --timeout 20000 -- "${bench_env[@]}" "${cmd[@]}" 2>"$d/log" ||
     { echo "$1 run $2 failed:" >&2; tail -n 5 "$d/log" >&2; }
-  drop_segments
+  bench_drop_segments
 }
 
-median() { sort -n | awk '{ v[NR] = $1 } END { if (NR) print v[int((NR + 1) / 2)] }'; }
-
 programs=(kestrel-player vlc mpv)
+[ -z "${KESTREL_BENCH_BEFORE:-}" ] || programs+=(before)
 for p in "${programs[@]}"; do measure "$p" warm >/dev/null; done  # fill the file cache for all
 # Round robin, so a slow spell of the machine falls on all three alike.
 for i in $(seq "$runs"); do
@@ -85,10 +54,9 @@ printf '%-15s %10s %11s %6s\n' program "mapped ms" "painted ms" runs
 declare -A painted
 for p in "${programs[@]}"; do
   touch "$work/$p.times"
-  painted[$p]=$(cut -d' ' -f2 "$work/$p.times" | median)
-  printf '%-15s %10s %11s %6s\n' "$p" "$(cut -d' ' -f1 "$work/$p.times" | median)" \
+  painted[$p]=$(cut -d' ' -f2 "$work/$p.times" | bench_median)
+  printf '%-15s %10s %11s %6s\n' "$p" "$(cut -d' ' -f1 "$work/$p.times" | bench_median)" \
     "${painted[$p]:--}" "$(wc -l <"$work/$p.times")/$runs"
 done
-ratio() { [ -n "$1" ] && [ -n "$2" ] && awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", a / b }' || echo -; }
-echo "painted, ours/vlc: $(ratio "${painted[kestrel-player]}" "${painted[vlc]}") (aim <= 0.50)," \
-  "ours/mpv: $(ratio "${painted[kestrel-player]}" "${painted[mpv]}")"
+echo "painted, ours/vlc: $(bench_ratio "${painted[kestrel-player]}" "${painted[vlc]}") (aim <= 0.50)," \
+  "ours/mpv: $(bench_ratio "${painted[kestrel-player]}" "${painted[mpv]}")"

@@ -77,15 +77,50 @@ void QVlcPlayer::fail(int exitCode, const QString& message)
     std::exit(exitCode);
 }
 
-QVlcPlayer::QVlcPlayer(QObject* parent) : QObject(parent)
+QVlcPlayer::QVlcPlayer(QObject* parent)
+    : QObject(parent), m_output(VlcInstanceOptions::environmentOptions())
 {
     connect(this, &QVlcPlayer::stateChanged, this, &QVlcPlayer::onStateChanged);
-    createInstance();
-    createPlayer();
+    // Loading libVLC's plug-ins and audio output takes tens of milliseconds:
+    // it runs beside the window's construction, and the first call that needs
+    // libVLC waits for it.
+    const QStringList options = instanceOptions();
+    m_creation = std::async(std::launch::async, [this, options] {
+        createLibVlc(options);
+        // A refused option ends the process even when nothing asks for libVLC.
+        QMetaObject::invokeMethod(this, [this] { ready(); }, Qt::QueuedConnection);
+    });
+}
+
+bool QVlcPlayer::ready() const
+{
+    if (m_creation.valid()) {
+        m_creation.get();
+        checkCreated();
+    }
+    return bool(m_player);
+}
+
+void QVlcPlayer::checkCreated() const
+{
+    if (!m_instance) {
+        QString message =
+            tr("Could not init libVLC with the options: %1").arg(m_instanceOptions.join(' '));
+        if (!VlcInstanceOptions::environmentOptions().isEmpty())
+            message +=
+                QLatin1Char('\n') + tr("Check the options in %1.").arg("KESTREL_VLC_OPTIONS");
+        fail(InstanceFailed, message);
+    }
+    if (!m_player)
+        fail(PlayerFailed, tr("Could not create the libVLC media player."));
+    qDebug() << "libVLC version:" << libvlc_get_version();
+    qDebug() << "libVLC compiler:" << libvlc_get_compiler();
+    qDebug() << "libVLC changeset:" << libvlc_get_changeset();
 }
 
 QVlcPlayer::~QVlcPlayer()
 {
+    ready();
     if (m_videoWidget)
         m_videoWidget->setPlayer(nullptr);
     if (m_pollTimer)
@@ -104,7 +139,7 @@ QVlcPlayer::~QVlcPlayer()
     m_instance.reset();
 }
 
-void QVlcPlayer::createInstance()
+QStringList QVlcPlayer::instanceOptions()
 {
     const QString plugins = QCoreApplication::applicationDirPath() + QStringLiteral("/plugins");
     if (QDir(plugins).exists())
@@ -119,36 +154,38 @@ void QVlcPlayer::createInstance()
     const bool log = settings->value(QStringLiteral("Debug/OutputLog"), "0").toInt() != 0;
     const bool noHurryUp =
         settings->value(QStringLiteral("Play/NoFfmpegHurryUp"), "0").toInt() != 0;
-    const QStringList extra = VlcInstanceOptions::environmentOptions();
-    const QStringList options =
+    m_instanceOutput = m_output.choice();
+    m_instanceOptions =
         VlcInstanceOptions::fixedOptions(log ? VlcInstanceOptions::logFilePath() : QString(),
                                          noHurryUp) +
-        extra;
+        VlcInstanceOptions::deinterlaceOptions(m_instanceDeinterlace) +
+        VlcVideoOutput::options(m_instanceOutput) + VlcInstanceOptions::environmentOptions();
+    const uxProductInfo* product = uxProductInfo::instance();
+    m_userAgent = {product->name().toLatin1(),
+                   (product->name() + '/' + product->version()).toLatin1()};
+    return m_instanceOptions;
+}
+
+// Touches nothing but the instance and the player: it may run on another thread.
+void QVlcPlayer::createLibVlc(const QStringList& options)
+{
     const QByteArrayList bytes = VlcInstanceOptions::toLocal8Bit(options);
     std::vector<const char*> argv;
     for (const QByteArray& option : bytes)
         argv.push_back(option.constData());
     m_instance.reset(libvlc_new(int(argv.size()), argv.data()));
-    if (!m_instance) {
-        QString message = tr("Could not init libVLC with the options: %1").arg(options.join(' '));
-        if (!extra.isEmpty())
-            message +=
-                QLatin1Char('\n') + tr("Check the options in %1.").arg("KESTREL_VLC_OPTIONS");
-        fail(InstanceFailed, message);
-    }
-    const uxProductInfo* product = uxProductInfo::instance();
-    libvlc_set_user_agent(m_instance.get(), product->name().toLatin1().constData(),
-                          (product->name() + '/' + product->version()).toLatin1().constData());
-    qDebug() << "libVLC version:" << libvlc_get_version();
-    qDebug() << "libVLC compiler:" << libvlc_get_compiler();
-    qDebug() << "libVLC changeset:" << libvlc_get_changeset();
+    if (!m_instance)
+        return;
+    libvlc_set_user_agent(m_instance.get(), m_userAgent.at(0).constData(),
+                          m_userAgent.at(1).constData());
+    createPlayer();
 }
 
 void QVlcPlayer::createPlayer()
 {
     m_player.reset(libvlc_media_player_new(m_instance.get()));
     if (!m_player)
-        fail(PlayerFailed, tr("Could not create the libVLC media player."));
+        return;
     // The video surface handles mouse and keys itself.
     libvlc_video_set_mouse_input(m_player.get(), 0);
     libvlc_video_set_key_input(m_player.get(), 0);
@@ -173,10 +210,19 @@ void QVlcPlayer::replacePlayer()
     detachEvents();
     m_retirer.retire(std::move(m_player));
     createPlayer();
+    if (!m_player)
+        fail(PlayerFailed, tr("Could not create the libVLC media player."));
+    applyToPlayer();
+}
+
+void QVlcPlayer::applyToPlayer()
+{
     if (m_media)
         libvlc_media_player_set_media(m_player.get(), m_media.get());
-    if (m_deinterlaceEnabled)
-        libvlc_video_set_deinterlace(m_player.get(), m_deinterlaceMode.toLatin1().constData());
+    if (m_deinterlaceForced)
+        libvlc_video_set_deinterlace(m_player.get(), m_deinterlaceEnabled
+                                                         ? m_deinterlaceMode.toLatin1().constData()
+                                                         : nullptr);
     if (m_adjustEnabled)
         setAdjust(m_adjust[0], m_adjust[1], int(m_adjust[2]), m_adjust[3], m_adjust[4]);
     if (!m_audioDevice.isEmpty())
@@ -495,7 +541,7 @@ void QVlcPlayer::openVCD(QString strVCDRoot)
 
 void QVlcPlayer::openLocation(const QString& location, bool bluray)
 {
-    if (location.isEmpty() || !m_player)
+    if (location.isEmpty() || !ready())
         return;
     if (m_media) {
         if (m_videoWidget)
@@ -503,6 +549,7 @@ void QVlcPlayer::openLocation(const QString& location, bool bluray)
         stopPlayer();
     }
     resetMedia(location, bluray);
+    prepareOpen();
     VlcMediaHolder media(
         libvlc_media_new_location(m_instance.get(), VlcLocation::encode(location).constData()));
     if (!media)
@@ -524,6 +571,36 @@ void QVlcPlayer::openLocation(const QString& location, bool bluray)
     libvlc_media_player_set_media(m_player.get(), m_media.get());
     handToSurface();
     libvlc_media_player_play(m_player.get());
+}
+
+// Every new media starts on libVLC's automatic deinterlacing with the chosen
+// mode, which filters interlaced pictures only, and on the cheapest output
+// known by now. Both are fixed in the instance and inherited by each media
+// player: a mode chosen while the last media played, or an output decided
+// since, takes a new instance; a player forced for the last media, a new player.
+void QVlcPlayer::prepareOpen()
+{
+    const QString mode = m_deinterlaceEnabled ? m_deinterlaceMode : m_instanceDeinterlace;
+    const bool remake = mode != m_instanceDeinterlace || m_output.choice() != m_instanceOutput;
+    if (remake || (m_deinterlaceForced && m_deinterlaceEnabled)) {
+        m_deinterlaceForced = false;
+        detachEvents();
+        m_retirer.retire(std::move(m_player));
+        if (remake) {
+            m_instance.reset();
+            m_instanceDeinterlace = mode;
+            createLibVlc(instanceOptions());
+            checkCreated();
+        } else {
+            createPlayer();
+            checkCreated();
+        }
+        applyToPlayer();
+    }
+    if (!m_deinterlaceEnabled) {
+        libvlc_video_set_deinterlace(m_player.get(), nullptr);
+        m_deinterlaceForced = true;
+    }
 }
 
 void QVlcPlayer::resetMedia(const QString& location, bool bluray)
@@ -567,7 +644,7 @@ void QVlcPlayer::handToSurface()
 
 void QVlcPlayer::play()
 {
-    if (!m_player)
+    if (!ready())
         return;
     // After its end libVLC only plays again once stopped.
     const libvlc_state_t vlcState = libvlc_media_player_get_state(m_player.get());
@@ -579,13 +656,13 @@ void QVlcPlayer::play()
 
 void QVlcPlayer::pause()
 {
-    if (m_player && libvlc_media_player_can_pause(m_player.get()))
+    if (ready() && libvlc_media_player_can_pause(m_player.get()))
         libvlc_media_player_pause(m_player.get());
 }
 
 void QVlcPlayer::stop()
 {
-    if (!m_player)
+    if (!ready())
         return;
     if (m_videoWidget)
         m_videoWidget->releaseVideoSurface();
@@ -607,7 +684,7 @@ void QVlcPlayer::stopPlayer()
 
 void QVlcPlayer::stopQuietly()
 {
-    if (!m_player)
+    if (!ready())
         return;
     stopPlayer();
     m_state = Idle;
@@ -629,7 +706,7 @@ void QVlcPlayer::stopQuietly()
 
 void QVlcPlayer::seek(float pos)
 {
-    if (!m_player)
+    if (!ready())
         return;
     const qint64 ms = qint64(pos * 1000.0f);
     libvlc_media_player_set_time(m_player.get(), ms);
@@ -639,16 +716,19 @@ void QVlcPlayer::seek(float pos)
 
 bool QVlcPlayer::setVolume(int volume)
 {
-    if (!m_player || volume < 0)
+    if (volume < 0)
         return false;
     m_volume = volume;
-    return libvlc_audio_set_volume(m_player.get(), volume) == 0;
+    // Without media there is nothing to set: every start of playing applies it.
+    if (!m_media)
+        return true;
+    return ready() && libvlc_audio_set_volume(m_player.get(), volume) == 0;
 }
 
 void QVlcPlayer::setMute(bool mute)
 {
     m_muteRequested = mute;
-    if (m_player && !m_opening)
+    if (m_media && !m_opening && ready())
         libvlc_audio_set_mute(m_player.get(), mute);
 }
 
@@ -666,14 +746,14 @@ QSize QVlcPlayer::videoSize() const
 {
     unsigned width = 0;
     unsigned height = 0;
-    if (!m_player || !m_hasVideo || libvlc_video_get_size(m_player.get(), 0, &width, &height) != 0)
+    if (!m_hasVideo || !ready() || libvlc_video_get_size(m_player.get(), 0, &width, &height) != 0)
         return QSize();
     return QSize(int(width), int(height));
 }
 
 void QVlcPlayer::snapshot()
 {
-    if (!m_player)
+    if (!ready())
         return;
     QTemporaryFile file(uxSettings::instance()->tempOutputDir() + QStringLiteral("/XXXXXX.png"));
     if (!file.open())
@@ -791,7 +871,7 @@ void QVlcPlayer::tracks(int kind, QList<VlcTrack>& out) const
 
 int QVlcPlayer::currentTrack(int kind) const
 {
-    if (!m_player)
+    if (!ready())
         return -1;
     switch (kind) {
     case VlcVideoTrack:
@@ -807,7 +887,7 @@ int QVlcPlayer::currentTrack(int kind) const
 
 bool QVlcPlayer::setTrack(int kind, int id)
 {
-    if (!m_player)
+    if (!ready())
         return false;
     int result = -1;
     switch (kind) {
@@ -889,7 +969,7 @@ int QVlcPlayer::currentTitle() const
 
 bool QVlcPlayer::setTitle(int title)
 {
-    if (!m_player)
+    if (!ready())
         return false;
     libvlc_media_player_set_title(m_player.get(), title);
     m_lastTime = -1;
@@ -927,7 +1007,7 @@ bool QVlcPlayer::setChapter(int index)
 
 bool QVlcPlayer::audioChannel(int& out) const
 {
-    if (!m_player)
+    if (!ready())
         return false;
     out = libvlc_audio_get_channel(m_player.get());
     return true;
@@ -935,7 +1015,7 @@ bool QVlcPlayer::audioChannel(int& out) const
 
 void QVlcPlayer::setAudioChannel(int channel)
 {
-    if (!m_player)
+    if (!ready())
         return;
     m_channel = channel;
     applyChannel();
@@ -943,7 +1023,7 @@ void QVlcPlayer::setAudioChannel(int channel)
 
 bool QVlcPlayer::audioDevices(QList<VlcAudioDevice>& out)
 {
-    if (!m_player)
+    if (!ready())
         return false;
     m_audioDevices.clear();
     const VlcDeviceListHolder list(libvlc_audio_output_device_enum(m_player.get()));
@@ -956,7 +1036,7 @@ bool QVlcPlayer::audioDevices(QList<VlcAudioDevice>& out)
 
 void QVlcPlayer::setAudioDevice(const QString& id)
 {
-    if (!m_player)
+    if (!ready())
         return;
     for (const VlcAudioDevice& device : std::as_const(m_audioDevices)) {
         if (device.id == id) {
@@ -969,7 +1049,7 @@ void QVlcPlayer::setAudioDevice(const QString& id)
 
 bool QVlcPlayer::deinterlace(bool& enabled, QString& mode) const
 {
-    if (!m_player)
+    if (!ready())
         return false;
     // libVLC cannot report it: this is what the player last set.
     enabled = m_deinterlaceEnabled;
@@ -979,24 +1059,26 @@ bool QVlcPlayer::deinterlace(bool& enabled, QString& mode) const
 
 void QVlcPlayer::setDeinterlace(bool enabled, const QString& mode)
 {
-    if (!m_player)
+    // libVLC silently ignores a mode it does not know; so does the player.
+    if (enabled && !isKnownDeinterlaceMode(mode))
         return;
-    if (enabled) {
-        // libVLC silently ignores a mode it does not know; so does the player.
-        if (!isKnownDeinterlaceMode(mode))
-            return;
-        libvlc_video_set_deinterlace(m_player.get(), mode.toLatin1().constData());
-        m_deinterlaceMode = mode;
-    } else {
-        libvlc_video_set_deinterlace(m_player.get(), nullptr);
-        m_deinterlaceMode.clear();
-    }
+    const QString chosen = enabled ? mode : QString();
+    // The window sets the remembered mode again after each open: that is no new choice.
+    if (enabled == m_deinterlaceEnabled && chosen == m_deinterlaceMode)
+        return;
     m_deinterlaceEnabled = enabled;
+    m_deinterlaceMode = chosen;
+    // libVLC cannot switch a playing media to automatic: the choice is forced
+    // on it, and the next media gets the automatic mode (see prepareOpen()).
+    if (m_media && ready()) {
+        m_deinterlaceForced = true;
+        libvlc_video_set_deinterlace(m_player.get(), enabled ? mode.toLatin1().constData() : nullptr);
+    }
 }
 
 bool QVlcPlayer::setAdjust(float contrast, float brightness, int hue, float saturation, float gamma)
 {
-    if (!m_player)
+    if (!ready())
         return false;
     libvlc_media_player_t* player = m_player.get();
     m_adjustEnabled = true;

@@ -4,11 +4,13 @@
 #include "player/engine/vlcholders.h"
 #include "player/engine/vlcplayerretirer.h"
 #include "player/engine/vlcrecords.h"
+#include "player/engine/vlcvideooutput.h"
 
 #include <QImage>
 #include <QObject>
 #include <QSize>
 #include <atomic>
+#include <future>
 
 class VlcVideoWidget;
 
@@ -112,10 +114,16 @@ protected:
 private:
     static void onVlcEvent(const libvlc_event_t* event, void* data);
     static void fail(int exitCode, const QString& message);
-    void createInstance();
+    QStringList instanceOptions();
+    void createLibVlc(const QStringList& options);
     void createPlayer();
+    // Waits until libVLC is there; ends the process when it could not be made.
+    bool ready() const;
+    void checkCreated() const;
     void detachEvents();
     void replacePlayer();
+    void applyToPlayer();
+    void prepareOpen();
     void postEvent(int type, int generation, qint64 value);
     void handleEvent(int type, int generation, qint64 value);
     void onPlayingEvent();
@@ -145,6 +153,12 @@ private:
     void readMediaInfo();
     qint64 picturePosition() const;
 
+    VlcVideoOutput m_output;
+    // What the instance was made with: libVLC fixes both when it is created.
+    VlcVideoOutput::Choice m_instanceOutput = VlcVideoOutput::LibVlcDefault;
+    QString m_instanceDeinterlace = QStringLiteral("blend");
+    QStringList m_instanceOptions;
+    QByteArrayList m_userAgent;
     VlcInstanceHolder m_instance;
     VlcPlayerRetirer m_retirer;
     VlcPlayerHolder m_player;
@@ -171,6 +185,8 @@ private:
     QList<VlcTitle> m_titles;
     QList<VlcAudioDevice> m_audioDevices;
     bool m_keepStartPosition = false;
+    // Creates the instance and the player; valid until ready() has waited for it.
+    mutable std::future<void> m_creation;
 
     // Events posted for an earlier media or before a stop carry an older generation.
     std::atomic<int> m_generation{0};
@@ -181,6 +197,8 @@ private:
     int m_channel = 0;
     bool m_channelPending = false;
     bool m_deinterlaceEnabled = false;
+    // The media player filters (or not) whatever the picture, not just interlaced ones.
+    bool m_deinterlaceForced = false;
     // What a fresh media player must be given again.
     bool m_adjustEnabled = false;
     float m_adjust[5] = {1.0f, 1.0f, 0.0f, 1.0f, 1.0f};

@@ -23,6 +23,11 @@ QStringList VlcInstanceOptions::fixedOptions(const QString& logFile, bool noHurr
     return options;
 }
 
+QStringList VlcInstanceOptions::deinterlaceOptions(const QString& mode)
+{
+    return {QStringLiteral("--deinterlace=-1"), QStringLiteral("--deinterlace-mode=") + mode};
+}
+
 QStringList VlcInstanceOptions::environmentOptions()
 {
     return QProcess::splitCommand(qEnvironmentVariable("KESTREL_VLC_OPTIONS"));

@@ -12,6 +12,8 @@ class VlcInstanceOptions
 public:
     // logFile empty: libVLC stays quiet; otherwise it logs in detail into that file.
     static QStringList fixedOptions(const QString& logFile, bool noHurryUp);
+    // libVLC's automatic deinterlacing: interlaced pictures only, with this mode.
+    static QStringList deinterlaceOptions(const QString& mode);
     // The options named in the environment variable KESTREL_VLC_OPTIONS.
     static QStringList environmentOptions();
     // Where "Debug/OutputLog" puts libVLC's log: the application's data folder.

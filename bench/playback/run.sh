@@ -66,8 +66,9 @@ measure() {
     # The player's own choice on this display; libVLC ignores --vout for a
     # window handed to it.
     floor) cmd=("$floor" "$width" "$height" "$clip" --quiet --no-xlib --aout=dummy) ;;
+    # Its own window takes the picture's size: zoomed to the player's.
     vlc-dummy) cmd=(vlc -I dummy --play-and-exit --quiet --vout=xcb_x11 --aout=dummy
-      --width "$width" --height "$height" "$clip") ;;
+      --no-autoscale --zoom="$(awk -v w="$width" 'BEGIN { printf "%.4f", w / 1920 }')" "$clip") ;;
     vlc-qt) cmd=(vlc -I qt --no-qt-privacy-ask --play-and-exit --quiet --vout=xcb_x11 --aout=dummy
       --no-qt-video-autoresize --width "$width" --height "$height" "$clip") ;;
     mpv) cmd=(mpv --no-config --really-quiet --vo=x11 --ao=null --geometry="${width}x${height}" "$clip") ;;

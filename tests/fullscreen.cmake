@@ -1,6 +1,6 @@
-# Full screen with real X input on the display the suite runs on, and the zoom
-# presets' arithmetic.
-kp_add_test(tst_fullscreen LABELS gui playback
+# Full screen with real X input on a display of its own, and the zoom presets'
+# arithmetic.
+kp_add_test(tst_fullscreen OWN_DISPLAY LABELS gui playback
   SOURCES tst_fullscreen.cpp ${KP_ENGINE_FIXTURES} ${KP_FRAMEWORK_FIXTURE}
   LIBS kp_player_ui
   ENV "KESTREL_VLC_OPTIONS=${KP_ENGINE_QUIET} --no-xlib"

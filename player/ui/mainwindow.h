@@ -190,6 +190,7 @@ private:
     bool hasChapters() const;
     QString mediaName() const;
     void updateMediaName();
+    void setMuted(bool muted);
     void resetSeekBar();
     static QString clockText(float seconds);
 

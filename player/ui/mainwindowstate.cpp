@@ -384,24 +384,24 @@ void MainWindow::onInitPreviewVolume()
 
 void MainWindow::onBtnSpeakerOnClicked()
 {
-    for (QToolButton* b : {m_ui.btnSpeakerOn, m_controlBar->btnSpeakerOn})
-        b->hide();
-    for (QToolButton* b : {m_ui.btnSpeakerOff, m_controlBar->btnSpeakerOff})
-        b->show();
-    m_ui.previewVolume->setEnabled(false);
-    m_controlBar->previewVolume->setEnabled(false);
-    m_player->setMute(true);
+    setMuted(true);
 }
 
 void MainWindow::onBtnSpeakerOffClicked()
 {
-    for (QToolButton* b : {m_ui.btnSpeakerOff, m_controlBar->btnSpeakerOff})
-        b->hide();
+    setMuted(false);
+}
+
+// Both speaker buttons and both volume bars, in the window and the floating bar.
+void MainWindow::setMuted(bool muted)
+{
     for (QToolButton* b : {m_ui.btnSpeakerOn, m_controlBar->btnSpeakerOn})
-        b->show();
-    m_ui.previewVolume->setEnabled(true);
-    m_controlBar->previewVolume->setEnabled(true);
-    m_player->setMute(false);
+        b->setVisible(!muted);
+    for (QToolButton* b : {m_ui.btnSpeakerOff, m_controlBar->btnSpeakerOff})
+        b->setVisible(muted);
+    m_ui.previewVolume->setEnabled(!muted);
+    m_controlBar->previewVolume->setEnabled(!muted);
+    m_player->setMute(muted);
 }
 
 // --- Tracks, titles, disc menu, errors --------------------------------------

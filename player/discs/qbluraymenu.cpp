@@ -5,6 +5,7 @@
 #include "player/engine/qvlcplayer.h"
 
 #include <QApplication>
+#include <QLabel>
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QPainter>
@@ -55,6 +56,26 @@ void QBluRayMenu::buildForm()
     m_subItemsFrame = new QFrame(this);
     m_subItemsFrame->setObjectName(QStringLiteral("frmMenuSubItems"));
     m_subItemsList = makeList(m_subItemsFrame, "verticalLayout_2", "lstMenuSubItems");
+    m_subItemsList->setTextElideMode(Qt::ElideMiddle);
+    m_discNameLabel = new QLabel(this);
+    m_discNameLabel->setObjectName(QStringLiteral("lblMenuDiscName"));
+    m_discNameLabel->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    m_discNameLabel->hide();
+}
+
+void QBluRayMenu::setDiscName(const QString& name)
+{
+    m_discNameLabel->setText(name);
+    m_discNameLabel->setToolTip(name);
+    m_discNameLabel->setVisible(!name.isEmpty());
+    QPalette palette = m_discNameLabel->palette();
+    palette.setColor(QPalette::WindowText, m_fontColor);
+    m_discNameLabel->setPalette(palette);
+}
+
+QString QBluRayMenu::discName() const
+{
+    return m_discNameLabel->text();
 }
 
 void QBluRayMenu::addCatalogEntries()
@@ -136,6 +157,7 @@ void QBluRayMenu::onCatalogItemClicked(QListWidgetItem* item)
     else if (item->type() == OtherTitlesItem)
         listTitles();
     m_subItemsList->show();
+    fitSubItems();
     update();
 }
 
@@ -161,8 +183,17 @@ void QBluRayMenu::listTracks(int kind, int itemType)
     QList<VlcTrack> tracks;
     m_player->tracks(kind, tracks);
     const int current = m_player->currentTrack(kind);
-    for (const VlcTrack& track : qAsConst(tracks))
+    bool any = false;
+    for (const VlcTrack& track : qAsConst(tracks)) {
         addSubItem(track.name, track.id, itemType, current);
+        any = any || track.id >= 0;
+    }
+    // A disc without such streams says so rather than offering only "Disable".
+    if (!any) {
+        m_subItemsList->clear();
+        auto* none = new QListWidgetItem(tr("None"), m_subItemsList);
+        none->setFlags(Qt::NoItemFlags);
+    }
 }
 
 void QBluRayMenu::listTitles()
@@ -177,6 +208,7 @@ void QBluRayMenu::addSubItem(const QString& text, int id, int itemType,
 {
     auto* item = new QListWidgetItem(text, m_subItemsList, itemType);
     item->setData(Qt::UserRole, id);
+    item->setToolTip(text);
     if (id == currentId)
         m_subItemsList->setCurrentItem(item);
 }
@@ -223,8 +255,34 @@ void QBluRayMenu::resizeEvent(QResizeEvent* event)
     const int h = height();
     const int unit = h / 12;
     const int column = qMin(w / 3, 5 * unit);
-    m_catalogFrame->setGeometry(25, h - 1 - 6 * unit - 25, column, 6 * unit);
+    m_column = column;
+    const int catalogTop = h - 1 - 6 * unit - 25;
+    m_catalogFrame->setGeometry(25, catalogTop, column, 6 * unit);
     m_subItemsFrame->setGeometry(column + 35, h - 1 - 10 * unit - 25, column, 10 * unit);
+    m_discNameLabel->setGeometry(25, catalogTop - unit - 5, column, unit);
+    m_discNameLabel->setFont(QBluRayMenuItemDelegate::rowFont(font(), unit));
+    fitSubItems();
+}
+
+// The list is as wide as its longest entry needs, up to the menu's right
+// edge; what is longer still is elided in the middle and shown in full as
+// its tool tip.
+void QBluRayMenu::fitSubItems()
+{
+    if (!m_subItemsDelegate)
+        return;
+    int needed = 0;
+    for (int row = 0; row < m_subItemsList->count(); ++row)
+        needed = qMax(needed, m_subItemsDelegate->textWidth(m_subItemsList->item(row)->text()));
+    const QMargins margins = m_subItemsList->contentsMargins();
+    needed += margins.left() + margins.right() + 2 * m_subItemsList->frameWidth() + 8;
+    const int room = width() - m_subItemsFrame->x() - 25;
+    QRect geometry = m_subItemsFrame->geometry();
+    geometry.setWidth(qMax(m_column, qMin(needed, room)));
+    m_subItemsFrame->setGeometry(geometry);
+    m_discNameLabel->resize(qMax(m_column, qMin(m_discNameLabel->sizeHint().width(),
+                                                width() - 50)),
+                            m_discNameLabel->height());
 }
 
 bool QBluRayMenu::eventFilter(QObject* watched, QEvent* event)

@@ -9,6 +9,7 @@
 #include <QPointer>
 
 class QBluRayMenuItemDelegate;
+class QLabel;
 class QListWidget;
 class QListWidgetItem;
 class QVlcPlayer;
@@ -44,6 +45,9 @@ public:
 
     // The player is not owned; its title list changes reach the menu by itself.
     void setPlayer(QVlcPlayer* player);
+    // The disc's own name, shown above the catalog; empty hides it.
+    void setDiscName(const QString& name);
+    QString discName() const;
 
     QColor menuItemFontColor() const { return m_fontColor; }
     void setMenuItemFontColor(const QColor& colour) { m_fontColor = colour; }
@@ -87,6 +91,7 @@ private:
     void listTitles();
     void addSubItem(const QString& text, int id, int itemType, int currentId);
     void hideSubItems();
+    void fitSubItems();
     QImage backgroundPicture();
     const QImage& fallbackPicture();
 
@@ -94,6 +99,8 @@ private:
     QListWidget* m_catalogList = nullptr;
     QFrame* m_subItemsFrame = nullptr;
     QListWidget* m_subItemsList = nullptr;
+    QLabel* m_discNameLabel = nullptr;
+    int m_column = 0;
     QPointer<QVlcPlayer> m_player;
     QBluRayMenuItemDelegate* m_catalogDelegate = nullptr;
     QBluRayMenuItemDelegate* m_subItemsDelegate = nullptr;

@@ -32,21 +32,34 @@ void QBluRayMenuItemDelegate::paint(QPainter* painter, const QStyleOptionViewIte
     style->drawControl(QStyle::CE_ItemViewItem, &opt, painter, widget);
 
     painter->save();
-    QFont font = painter->font();
-    const int lineSpacing = QFontMetrics(font).lineSpacing();
-    if (lineSpacing > 0 && opt.rect.height() > 0) {
-        const qreal k = 0.8 * opt.rect.height() / lineSpacing;
-        if (font.pixelSize() > 0)
-            font.setPixelSize(qMax(1, qRound(font.pixelSize() * k)));
-        else
-            font.setPointSizeF(qMax(1.0, font.pointSizeF() * k));
-        painter->setFont(font);
-    }
+    painter->setFont(rowFont(painter->font(), opt.rect.height()));
+    // The middle goes first: a track's language and format sit at its two ends.
     const QString shown =
-        painter->fontMetrics().elidedText(text, Qt::ElideRight, opt.rect.width());
+        painter->fontMetrics().elidedText(text, Qt::ElideMiddle, opt.rect.width());
     painter->setPen(textColour(opt));
     painter->drawText(opt.rect, Qt::AlignLeft | Qt::AlignVCenter, shown);
     painter->restore();
+}
+
+QFont QBluRayMenuItemDelegate::rowFont(QFont font, int rowHeight)
+{
+    const int lineSpacing = QFontMetrics(font).lineSpacing();
+    if (lineSpacing <= 0 || rowHeight <= 0)
+        return font;
+    const qreal k = 0.8 * rowHeight / lineSpacing;
+    if (font.pixelSize() > 0)
+        font.setPixelSize(qMax(1, qRound(font.pixelSize() * k)));
+    else
+        font.setPointSizeF(qMax(1.0, font.pointSizeF() * k));
+    return font;
+}
+
+int QBluRayMenuItemDelegate::textWidth(const QString& text) const
+{
+    if (!m_list || m_rowsPerPage == 0)
+        return 0;
+    const int rowHeight = m_list->viewport()->height() / m_rowsPerPage;
+    return QFontMetrics(rowFont(m_list->font(), rowHeight)).horizontalAdvance(text);
 }
 
 QColor QBluRayMenuItemDelegate::textColour(const QStyleOptionViewItem& option) const

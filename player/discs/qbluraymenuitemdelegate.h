@@ -17,6 +17,10 @@ public:
     void paint(QPainter* painter, const QStyleOptionViewItem& option,
                const QModelIndex& index) const override;
     QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override;
+    // The width text takes in a row of the list as it is now.
+    int textWidth(const QString& text) const;
+    // The font rows of that height are drawn in.
+    static QFont rowFont(QFont font, int rowHeight);
 
 private:
     QColor textColour(const QStyleOptionViewItem& option) const;

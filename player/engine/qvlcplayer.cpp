@@ -423,10 +423,19 @@ void QVlcPlayer::timerEvent(QTimerEvent* event)
 
 void QVlcPlayer::pollTime(qint64 time)
 {
-    if (time < 0 || time == m_lastTime || time >= m_length + kTimeSlack || m_opening)
+    if (time < 0 || time >= m_length + kTimeSlack || m_opening)
         return;
     m_lastTime = time;
-    emit timeChanged(float(time) / 1000.0f);
+    // A Blu-ray's own time follows the read position: it runs seconds ahead
+    // after a title or chapter change and may stand at 0 while the picture
+    // plays. What is shown is the picture's clock, never past the read position.
+    qint64 shown = time;
+    if (m_bluray && m_clock.isRunning())
+        shown = time > 0 ? qMin(time, m_clock.position()) : m_clock.position();
+    if (shown == m_lastShown)
+        return;
+    m_lastShown = shown;
+    emit timeChanged(float(shown) / 1000.0f);
 }
 
 void QVlcPlayer::pollEnd()
@@ -616,6 +625,7 @@ void QVlcPlayer::resetMedia(const QString& location, bool bluray)
     m_location = location;
     m_bluray = bluray;
     m_lastTime = 0;
+    m_lastShown = 0;
     m_eventTime = 0;
     m_seekTarget = -1;
     m_length = 0;
@@ -954,6 +964,10 @@ VlcTitle QVlcPlayer::readTitle(int index, const libvlc_title_description_t* desc
                             : VlcTitleRules::chapterName(c, chapter.start, text);
         title.chapters.append(chapter);
     }
+    // A disc's titles have no names of their own; length and chapters tell
+    // an episode from a trailer.
+    if (m_bluray && title.length > 0)
+        title.name = VlcTitleRules::discTitleName(index, title.length, int(title.chapters.size()));
     return title;
 }
 
@@ -973,9 +987,18 @@ bool QVlcPlayer::setTitle(int title)
         return false;
     libvlc_media_player_set_title(m_player.get(), title);
     m_lastTime = -1;
-    m_length = 0;
+    m_lastShown = -1;
     m_titleEndReported = false;
     m_clock.reset(0);
+    // libVLC may never announce the new title's length; without it every time
+    // would count as past the end and the position would stand still.
+    m_length = 0;
+    for (const VlcTitle& known : std::as_const(m_titles)) {
+        if (known.id == title && known.length > 0) {
+            m_length = known.length;
+            emit lengthChanged(float(m_length) / 1000.0f);
+        }
+    }
     return true;
 }
 

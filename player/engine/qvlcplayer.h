@@ -168,6 +168,7 @@ private:
     int m_pollTimer = 0;
     QString m_location;
     qint64 m_lastTime = 0;
+    qint64 m_lastShown = -1;
     qint64 m_length = 0;
     bool m_titleInfoRead = false;
     bool m_trackInfoRead = false;

@@ -1,5 +1,7 @@
 #include "player/engine/vlctitlerules.h"
 
+#include <QCoreApplication>
+
 QString VlcTitleRules::clockText(qint64 ms)
 {
     const auto twoDigits = [](qint64 value) {
@@ -15,6 +17,22 @@ QString VlcTitleRules::titleName(int index, qint64 lengthMs, const QString& desc
         return QStringLiteral("%1. %2").arg(index + 1).arg(clockText(lengthMs));
     const int space = description.indexOf(QLatin1Char(' '));
     return space < 0 ? description : description.mid(space + 1);
+}
+
+QString VlcTitleRules::discTitleName(int index, qint64 lengthMs, int chapters)
+{
+    const qint64 seconds = lengthMs / 1000;
+    const QString length = QStringLiteral("%1:%2:%3")
+                               .arg(seconds / 3600)
+                               .arg((seconds % 3600) / 60, 2, 10, QLatin1Char('0'))
+                               .arg(seconds % 60, 2, 10, QLatin1Char('0'));
+    // Two texts rather than a plural form: the source language ships no translation.
+    const QString number = QString::number(index + 1);
+    if (chapters == 1)
+        return QCoreApplication::translate("VlcTitleRules", "Title %1 · %2 · 1 chapter")
+            .arg(number, length);
+    return QCoreApplication::translate("VlcTitleRules", "Title %1 · %2 · %3 chapters")
+        .arg(number, length, QString::number(chapters));
 }
 
 QString VlcTitleRules::chapterName(int index, qint64 startMs, const QString& description)

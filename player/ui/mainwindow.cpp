@@ -48,7 +48,7 @@ const char* const kMediaPatterns =
     "(*.ts *.mts *.m2ts *.trp *.tp *.mpg *.mpeg *.mpeg2 *.vob *.dat *.mp4 *.m4v *.rm *.rmvb "
     "*.wmv *.asf *.mkv *.avi *.3gp *.3g2 *.flv *.swf *.f4v *.mpv *.mod *.tod *.qt *.mov *.dv "
     "*.dif *.mjpg *.mjpeg *.webm *.MXF *.mxf *.mp3 *.mp2 *.aac *.ac3 *.wav *.wma *.m4a *.ra "
-    "*.ram *.ogg *.au *.aif *.aiff *.ape *.flac);;";
+    "*.ram *.ogg *.au *.aif *.aiff *.ape *.flac *.iso);;";
 
 } // namespace
 

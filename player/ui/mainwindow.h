@@ -179,6 +179,7 @@ private:
     void hideWaiting();
     void applyIdle();
     static bool isPlayingState(int state);
+    static bool isDiscImage(const QString& path);
     PlayerSituation situation(int state) const;
     void applyState(int state);
     void applyTransport(const PlayerControls& c);
@@ -236,6 +237,12 @@ private:
     QString m_fileFilter;
     QString m_resumeKey;
     QString m_blurayRoot;
+    // The disc's own name (metadata, else volume label); empty for neither.
+    QString m_discName;
+    // The title a disc's resume point was sent to, until it plays there.
+    int m_resumeTitleAsked = -1;
+    // The disc title that last reported a time.
+    int m_discTitle = 0;
     QStringList m_dropList;
     QTimer* m_handoverTimer = nullptr;
     uxHandoverSlot* m_handover = nullptr;

@@ -67,6 +67,11 @@ QString existingFolder(QString folder)
 
 } // namespace
 
+bool MainWindow::isDiscImage(const QString& path)
+{
+    return path.endsWith(QLatin1String(".iso"), Qt::CaseInsensitive);
+}
+
 // --- Opening ----------------------------------------------------------------
 
 void MainWindow::openFile()
@@ -150,8 +155,10 @@ void MainWindow::storeCurrentResumePoint()
     // Until the media reports a time, the seek bar still shows the one before.
     if (!m_positionKnown)
         return;
+    // A disc's point belongs to the title that plays; a file has only one.
+    const int title = m_isBluray ? m_discTitle : 0;
     m_resume.store(m_resumeKey,
-                   ResumePoints::keptPosition(m_ui.playSeekingBar->value(), m_length));
+                   ResumePoints::keptPosition(m_ui.playSeekingBar->value(), m_length), title);
 }
 
 void MainWindow::setNavPanelShown(bool shown)
@@ -171,6 +178,12 @@ void MainWindow::openFileByName(QString strPath)
     storeCurrentResumePoint();
     const QString mode = currentDeinterlaceMode();
     const QFileInfo info(strPath);
+    if (info.isFile() && isDiscImage(strPath)) {
+        forgetMedia();
+        openBluray(info.absoluteFilePath());
+        setDeinterlaceMode(mode);
+        return;
+    }
     if (info.isFile()) {
         forgetMedia();
         setNavPanelShown(false);
@@ -202,6 +215,9 @@ void MainWindow::forgetMedia()
     m_isBluray = false;
     m_resumeKey.clear();
     m_blurayRoot.clear();
+    m_discName.clear();
+    m_resumeTitleAsked = -1;
+    m_discTitle = 0;
     m_recentUnconfirmed = false;
     // The place and length shown belong to the media being replaced.
     m_positionKnown = false;
@@ -246,17 +262,38 @@ void MainWindow::openBluray(const QString& root)
     worker->start(QThread::InheritPriority);
     loading->exec();
     worker->wait();
+    const BlurayDiscInfo disc = worker->discInfo();
     m_resumeKey = worker->indexHash();
     delete worker;
+    delete loading;
+    const bool image = QFileInfo(root).isFile();
+    // A disc that cannot play says why once, and the player never tries it:
+    // its own failure would only add a second, vaguer message.
+    QString refusal = disc.problemText();
+    if (refusal.isEmpty() && image && !disc.isBluray())
+        refusal = tr("This disc image holds no Blu-ray disc.");
+    if (!refusal.isEmpty()) {
+        m_resumeKey.clear();
+        m_loadingDisc = false;
+        updateUiControl(QVlcPlayer::Idle);
+        showMessage(refusal);
+        openDeferredPath();
+        return;
+    }
     setNavPanelShown(true);
     m_player->setKeepStartPosition(m_resume.lookup(m_resumeKey) > 0);
     m_player->openBD(root);
     uxSettings::instance()->setValue(kDiscKey, QDir::toNativeSeparators(root));
     m_isBluray = true;
     m_blurayRoot = root;
-    delete loading;
+    m_discName = disc.name();
+    if (m_discName.isEmpty())
+        m_discName = discVolumeLabel(root);
+    if (m_discName.isEmpty())
+        m_discName = QFileInfo(QDir::cleanPath(root)).fileName();
+    m_blurayMenu->setDiscName(m_discName);
     QString normal = QDir::fromNativeSeparators(root);
-    if (!normal.endsWith(QLatin1Char('/')))
+    if (!image && !normal.endsWith(QLatin1Char('/')))
         normal += QLatin1Char('/');
     setLastSelectedDiscFilePath(normal);
     rememberRecent(normal);
@@ -333,8 +370,9 @@ void MainWindow::onDevicesChanged()
 {
     emit onReloadDevice();
     // The disc that plays was taken out or unmounted.
-    if (m_isBluray && m_player->state() != QVlcPlayer::Idle
-        && !QFileInfo::exists(m_blurayRoot + QStringLiteral("BDMV")))
+    const QString disc = QFileInfo(m_blurayRoot).isFile() ? m_blurayRoot
+                                                          : m_blurayRoot + QStringLiteral("BDMV");
+    if (m_isBluray && m_player->state() != QVlcPlayer::Idle && !QFileInfo::exists(disc))
         onBtnStopClicked();
 }
 
@@ -405,6 +443,17 @@ void MainWindow::onInitStartPoint()
     // The end rule needs this media's length; its arrival runs this again.
     if (start <= 0 || !m_player || m_length <= 0)
         return;
+    // A disc left in another title goes there first; the new title's length
+    // runs this again, and the point is used once it is the one playing.
+    const int title = m_isBluray ? m_resume.lookupTitle(m_resumeKey) : 0;
+    if (title > 0 && m_player->currentTitle() != title) {
+        if (m_resumeTitleAsked != title) {
+            m_resumeTitleAsked = title;
+            m_player->setTitle(title);
+        }
+        return;
+    }
+    m_resumeTitleAsked = -1;
     m_resume.store(m_resumeKey, 0);
     const int position = m_ui.playSeekingBar->value();
     if (m_length - float(position) < 2.0f || m_length - start < 2.0f)

@@ -277,7 +277,7 @@ void MainWindow::applyNav()
 QString MainWindow::mediaName() const
 {
     const QString media = m_player->currentMediaName();
-    const QString name = m_isBluray ? discVolumeLabel(m_blurayRoot) : media;
+    const QString name = m_isBluray ? m_discName : media;
     return name.isEmpty() ? media.mid(media.lastIndexOf(QLatin1Char('/')) + 1) : name;
 }
 
@@ -339,6 +339,9 @@ void MainWindow::ontimeChanged(float time)
     m_userSeeking = false;
     if (time > 0)
         m_positionKnown = true;
+    // Remembered while it plays: a stopped player no longer knows its title.
+    if (m_isBluray && time > 0)
+        m_discTitle = qMax(m_player->currentTitle(), 0);
     const QString text = clockText(time);
     const QPair<KpPlaySeekingBar*, QLabel*> bars[] = {
         {m_ui.playSeekingBar, m_ui.lblPlayPosition},

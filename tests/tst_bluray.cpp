@@ -71,7 +71,7 @@ void TestBluray::folderOpensPausedWithTitles()
     QVERIFY(!titles.isEmpty());
     const VlcTitle& title = titles.first();
     QVERIFY2(title.length > 60000, qPrintable(QString::number(title.length)));
-    QCOMPARE(title.name, QString("1. 00:01:01"));
+    QCOMPARE(title.name, QString("Title 1 · 0:01:01 · 7 chapters"));
     QCOMPARE(title.chapters.size(), 7);
     QCOMPARE(title.chapters.first().start, 0);
     QCOMPARE(title.chapters.first().name, QString("1. 00:00:00"));

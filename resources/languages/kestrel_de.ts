@@ -37,6 +37,37 @@
     </message>
 </context>
 <context>
+    <name>BlurayDiscInfo</name>
+    <message>
+        <source>This disc is protected by AACS, and the AACS decoding library (libaacs) is not installed.</source>
+        <translation>Diese Disc ist durch AACS geschützt, und die AACS-Entschlüsselungsbibliothek (libaacs) ist nicht installiert.</translation>
+    </message>
+    <message>
+        <source>This disc is protected by AACS, and no key for this disc was found. Add its key to the AACS key database.</source>
+        <translation>Diese Disc ist durch AACS geschützt, und für sie wurde kein Schlüssel gefunden. Fügen Sie ihren Schlüssel der AACS-Schlüsseldatenbank hinzu.</translation>
+    </message>
+    <message>
+        <source>This disc is protected by AACS, and no valid host certificate was found (it may have been revoked).</source>
+        <translation>Diese Disc ist durch AACS geschützt, und es wurde kein gültiges Host-Zertifikat gefunden (es wurde möglicherweise widerrufen).</translation>
+    </message>
+    <message>
+        <source>This disc is protected by AACS, and its decoding failed.</source>
+        <translation>Diese Disc ist durch AACS geschützt, und ihre Entschlüsselung ist fehlgeschlagen.</translation>
+    </message>
+    <message>
+        <source>This disc is protected by BD+, and the BD+ library (libbdplus) is not installed.</source>
+        <translation>Diese Disc ist durch BD+ geschützt, und die BD+-Bibliothek (libbdplus) ist nicht installiert.</translation>
+    </message>
+    <message>
+        <source>This disc is protected by BD+, and its BD+ decoding failed.</source>
+        <translation>Diese Disc ist durch BD+ geschützt, und ihre BD+-Entschlüsselung ist fehlgeschlagen.</translation>
+    </message>
+    <message>
+        <source>The disc cannot be played.</source>
+        <translation>Die Disc kann nicht abgespielt werden.</translation>
+    </message>
+</context>
+<context>
     <name>DlgOpenDisc</name>
     <message>
         <source>Invalid Blu-ray file.</source>
@@ -355,6 +386,10 @@
         <source>Tools</source>
         <translation>Extras</translation>
     </message>
+    <message>
+        <source>This disc image holds no Blu-ray disc.</source>
+        <translation>Dieses Disc-Abbild enthält keine Blu-ray Disc.</translation>
+    </message>
 </context>
 <context>
     <name>MainWindowBase</name>
@@ -459,6 +494,10 @@
         <source>Other Titles</source>
         <translation>Weitere Titel</translation>
     </message>
+    <message>
+        <source>None</source>
+        <translation>Keine</translation>
+    </message>
 </context>
 <context>
     <name>QVlcPlayer</name>
@@ -473,6 +512,17 @@
     <message>
         <source>Could not create the libVLC media player.</source>
         <translation>Der libVLC-Mediaplayer konnte nicht erstellt werden.</translation>
+    </message>
+</context>
+<context>
+    <name>VlcTitleRules</name>
+    <message>
+        <source>Title %1 · %2 · 1 chapter</source>
+        <translation>Titel %1 · %2 · 1 Kapitel</translation>
+    </message>
+    <message>
+        <source>Title %1 · %2 · %3 chapters</source>
+        <translation>Titel %1 · %2 · %3 Kapitel</translation>
     </message>
 </context>
 <context>

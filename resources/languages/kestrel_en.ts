@@ -37,6 +37,37 @@
     </message>
 </context>
 <context>
+    <name>BlurayDiscInfo</name>
+    <message>
+        <source>This disc is protected by AACS, and the AACS decoding library (libaacs) is not installed.</source>
+        <translation>This disc is protected by AACS, and the AACS decoding library (libaacs) is not installed.</translation>
+    </message>
+    <message>
+        <source>This disc is protected by AACS, and no key for this disc was found. Add its key to the AACS key database.</source>
+        <translation>This disc is protected by AACS, and no key for this disc was found. Add its key to the AACS key database.</translation>
+    </message>
+    <message>
+        <source>This disc is protected by AACS, and no valid host certificate was found (it may have been revoked).</source>
+        <translation>This disc is protected by AACS, and no valid host certificate was found (it may have been revoked).</translation>
+    </message>
+    <message>
+        <source>This disc is protected by AACS, and its decoding failed.</source>
+        <translation>This disc is protected by AACS, and its decoding failed.</translation>
+    </message>
+    <message>
+        <source>This disc is protected by BD+, and the BD+ library (libbdplus) is not installed.</source>
+        <translation>This disc is protected by BD+, and the BD+ library (libbdplus) is not installed.</translation>
+    </message>
+    <message>
+        <source>This disc is protected by BD+, and its BD+ decoding failed.</source>
+        <translation>This disc is protected by BD+, and its BD+ decoding failed.</translation>
+    </message>
+    <message>
+        <source>The disc cannot be played.</source>
+        <translation>The disc cannot be played.</translation>
+    </message>
+</context>
+<context>
     <name>DlgOpenDisc</name>
     <message>
         <source>Invalid Blu-ray file.</source>
@@ -355,6 +386,10 @@
         <source>Tools</source>
         <translation>Tools</translation>
     </message>
+    <message>
+        <source>This disc image holds no Blu-ray disc.</source>
+        <translation>This disc image holds no Blu-ray disc.</translation>
+    </message>
 </context>
 <context>
     <name>MainWindowBase</name>
@@ -459,6 +494,10 @@
         <source>Other Titles</source>
         <translation>Other Titles</translation>
     </message>
+    <message>
+        <source>None</source>
+        <translation>None</translation>
+    </message>
 </context>
 <context>
     <name>QVlcPlayer</name>
@@ -473,6 +512,17 @@
     <message>
         <source>Could not create the libVLC media player.</source>
         <translation>Could not create the libVLC media player.</translation>
+    </message>
+</context>
+<context>
+    <name>VlcTitleRules</name>
+    <message>
+        <source>Title %1 · %2 · 1 chapter</source>
+        <translation>Title %1 · %2 · 1 chapter</translation>
+    </message>
+    <message>
+        <source>Title %1 · %2 · %3 chapters</source>
+        <translation>Title %1 · %2 · %3 chapters</translation>
     </message>
 </context>
 <context>

@@ -37,6 +37,37 @@
     </message>
 </context>
 <context>
+    <name>BlurayDiscInfo</name>
+    <message>
+        <source>This disc is protected by AACS, and the AACS decoding library (libaacs) is not installed.</source>
+        <translation>Este disco está protegido con AACS y la biblioteca de descifrado AACS (libaacs) no está instalada.</translation>
+    </message>
+    <message>
+        <source>This disc is protected by AACS, and no key for this disc was found. Add its key to the AACS key database.</source>
+        <translation>Este disco está protegido con AACS y no se encontró ninguna clave para él. Añada su clave a la base de datos de claves AACS.</translation>
+    </message>
+    <message>
+        <source>This disc is protected by AACS, and no valid host certificate was found (it may have been revoked).</source>
+        <translation>Este disco está protegido con AACS y no se encontró ningún certificado de host válido (puede haber sido revocado).</translation>
+    </message>
+    <message>
+        <source>This disc is protected by AACS, and its decoding failed.</source>
+        <translation>Este disco está protegido con AACS y su descifrado ha fallado.</translation>
+    </message>
+    <message>
+        <source>This disc is protected by BD+, and the BD+ library (libbdplus) is not installed.</source>
+        <translation>Este disco está protegido con BD+ y la biblioteca BD+ (libbdplus) no está instalada.</translation>
+    </message>
+    <message>
+        <source>This disc is protected by BD+, and its BD+ decoding failed.</source>
+        <translation>Este disco está protegido con BD+ y su descifrado BD+ ha fallado.</translation>
+    </message>
+    <message>
+        <source>The disc cannot be played.</source>
+        <translation>No se puede reproducir el disco.</translation>
+    </message>
+</context>
+<context>
     <name>DlgOpenDisc</name>
     <message>
         <source>Invalid Blu-ray file.</source>
@@ -355,6 +386,10 @@
         <source>Tools</source>
         <translation>Herramientas</translation>
     </message>
+    <message>
+        <source>This disc image holds no Blu-ray disc.</source>
+        <translation>Esta imagen de disco no contiene ningún disco Blu-ray.</translation>
+    </message>
 </context>
 <context>
     <name>MainWindowBase</name>
@@ -459,6 +494,10 @@
         <source>Other Titles</source>
         <translation>Otros títulos</translation>
     </message>
+    <message>
+        <source>None</source>
+        <translation>Ninguno</translation>
+    </message>
 </context>
 <context>
     <name>QVlcPlayer</name>
@@ -473,6 +512,17 @@
     <message>
         <source>Could not create the libVLC media player.</source>
         <translation>No se pudo crear el reproductor multimedia de libVLC.</translation>
+    </message>
+</context>
+<context>
+    <name>VlcTitleRules</name>
+    <message>
+        <source>Title %1 · %2 · 1 chapter</source>
+        <translation>Título %1 · %2 · 1 capítulo</translation>
+    </message>
+    <message>
+        <source>Title %1 · %2 · %3 chapters</source>
+        <translation>Título %1 · %2 · %3 capítulos</translation>
     </message>
 </context>
 <context>

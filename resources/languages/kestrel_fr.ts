@@ -37,6 +37,37 @@
     </message>
 </context>
 <context>
+    <name>BlurayDiscInfo</name>
+    <message>
+        <source>This disc is protected by AACS, and the AACS decoding library (libaacs) is not installed.</source>
+        <translation>Ce disque est protégé par AACS et la bibliothèque de déchiffrement AACS (libaacs) n’est pas installée.</translation>
+    </message>
+    <message>
+        <source>This disc is protected by AACS, and no key for this disc was found. Add its key to the AACS key database.</source>
+        <translation>Ce disque est protégé par AACS et aucune clé n’a été trouvée pour lui. Ajoutez sa clé à la base de clés AACS.</translation>
+    </message>
+    <message>
+        <source>This disc is protected by AACS, and no valid host certificate was found (it may have been revoked).</source>
+        <translation>Ce disque est protégé par AACS et aucun certificat d’hôte valide n’a été trouvé (il a peut-être été révoqué).</translation>
+    </message>
+    <message>
+        <source>This disc is protected by AACS, and its decoding failed.</source>
+        <translation>Ce disque est protégé par AACS et son déchiffrement a échoué.</translation>
+    </message>
+    <message>
+        <source>This disc is protected by BD+, and the BD+ library (libbdplus) is not installed.</source>
+        <translation>Ce disque est protégé par BD+ et la bibliothèque BD+ (libbdplus) n’est pas installée.</translation>
+    </message>
+    <message>
+        <source>This disc is protected by BD+, and its BD+ decoding failed.</source>
+        <translation>Ce disque est protégé par BD+ et son déchiffrement BD+ a échoué.</translation>
+    </message>
+    <message>
+        <source>The disc cannot be played.</source>
+        <translation>Le disque ne peut pas être lu.</translation>
+    </message>
+</context>
+<context>
     <name>DlgOpenDisc</name>
     <message>
         <source>Invalid Blu-ray file.</source>
@@ -355,6 +386,10 @@
         <source>Tools</source>
         <translation>Outils</translation>
     </message>
+    <message>
+        <source>This disc image holds no Blu-ray disc.</source>
+        <translation>Cette image disque ne contient aucun disque Blu-ray.</translation>
+    </message>
 </context>
 <context>
     <name>MainWindowBase</name>
@@ -459,6 +494,10 @@
         <source>Other Titles</source>
         <translation>Autres titres</translation>
     </message>
+    <message>
+        <source>None</source>
+        <translation>Aucun</translation>
+    </message>
 </context>
 <context>
     <name>QVlcPlayer</name>
@@ -473,6 +512,17 @@
     <message>
         <source>Could not create the libVLC media player.</source>
         <translation>Impossible de créer le lecteur multimédia libVLC.</translation>
+    </message>
+</context>
+<context>
+    <name>VlcTitleRules</name>
+    <message>
+        <source>Title %1 · %2 · 1 chapter</source>
+        <translation>Titre %1 · %2 · 1 chapitre</translation>
+    </message>
+    <message>
+        <source>Title %1 · %2 · %3 chapters</source>
+        <translation>Titre %1 · %2 · %3 chapitres</translation>
     </message>
 </context>
 <context>

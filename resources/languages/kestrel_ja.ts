@@ -37,6 +37,37 @@
     </message>
 </context>
 <context>
+    <name>BlurayDiscInfo</name>
+    <message>
+        <source>This disc is protected by AACS, and the AACS decoding library (libaacs) is not installed.</source>
+        <translation>このディスクは AACS で保護されていますが、AACS 復号ライブラリ (libaacs) がインストールされていません。</translation>
+    </message>
+    <message>
+        <source>This disc is protected by AACS, and no key for this disc was found. Add its key to the AACS key database.</source>
+        <translation>このディスクは AACS で保護されていますが、このディスクの鍵が見つかりません。AACS 鍵データベースに鍵を追加してください。</translation>
+    </message>
+    <message>
+        <source>This disc is protected by AACS, and no valid host certificate was found (it may have been revoked).</source>
+        <translation>このディスクは AACS で保護されていますが、有効なホスト証明書が見つかりません (失効している可能性があります)。</translation>
+    </message>
+    <message>
+        <source>This disc is protected by AACS, and its decoding failed.</source>
+        <translation>このディスクは AACS で保護されており、復号に失敗しました。</translation>
+    </message>
+    <message>
+        <source>This disc is protected by BD+, and the BD+ library (libbdplus) is not installed.</source>
+        <translation>このディスクは BD+ で保護されていますが、BD+ ライブラリ (libbdplus) がインストールされていません。</translation>
+    </message>
+    <message>
+        <source>This disc is protected by BD+, and its BD+ decoding failed.</source>
+        <translation>このディスクは BD+ で保護されており、BD+ の復号に失敗しました。</translation>
+    </message>
+    <message>
+        <source>The disc cannot be played.</source>
+        <translation>このディスクは再生できません。</translation>
+    </message>
+</context>
+<context>
     <name>DlgOpenDisc</name>
     <message>
         <source>Invalid Blu-ray file.</source>
@@ -355,6 +386,10 @@
         <source>Tools</source>
         <translation>ツール</translation>
     </message>
+    <message>
+        <source>This disc image holds no Blu-ray disc.</source>
+        <translation>このディスクイメージには Blu-ray ディスクが含まれていません。</translation>
+    </message>
 </context>
 <context>
     <name>MainWindowBase</name>
@@ -459,6 +494,10 @@
         <source>Other Titles</source>
         <translation>その他のタイトル</translation>
     </message>
+    <message>
+        <source>None</source>
+        <translation>なし</translation>
+    </message>
 </context>
 <context>
     <name>QVlcPlayer</name>
@@ -473,6 +512,17 @@
     <message>
         <source>Could not create the libVLC media player.</source>
         <translation>libVLC メディアプレーヤーを作成できませんでした。</translation>
+    </message>
+</context>
+<context>
+    <name>VlcTitleRules</name>
+    <message>
+        <source>Title %1 · %2 · 1 chapter</source>
+        <translation>タイトル %1 · %2 · 1 チャプター</translation>
+    </message>
+    <message>
+        <source>Title %1 · %2 · %3 chapters</source>
+        <translation>タイトル %1 · %2 · %3 チャプター</translation>
     </message>
 </context>
 <context>

@@ -144,17 +144,3 @@ bool PlatformOpticalDrives::probeFileSystem(const QString& device, QString& type
     return !type.isEmpty();
 }
 
-bool PlatformOpticalDrives::eject(const QString& root)
-{
-    const QString device = deviceOfRoot(root);
-    if (device.isEmpty())
-        return false;
-    if (umount2(QFile::encodeName(QDir::cleanPath(root)).constData(), 0) != 0)
-        return false;
-    const int fd = open(QFile::encodeName(device).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0)
-        return false;
-    const bool ejected = ioctl(fd, CDROMEJECT, 0) == 0;
-    close(fd);
-    return ejected;
-}

@@ -6,7 +6,9 @@
 #include "framework/core/uxsrcmgr.h"
 #include "framework/ui/uxdialogbase.h"
 #include "framework/ui/uxmessagebox.h"
+#include "platform/platformdiscejector.h"
 #include "platform/platformopticaldrives.h"
+#include "platform/platformscreensaverinhibitor.h"
 #include "player/discs/discdetection.h"
 #include "player/discs/dlgopendisc.h"
 #include "player/discs/ffaddfileprocessingdlg.h"
@@ -59,6 +61,9 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
     m_ui.setupUi(this);
     m_player = new QVlcPlayer(this);
     m_player->setVideoWidget(m_ui.videoWidget);
+    m_screenSaver = new PlatformScreenSaverInhibitor(uxProductInfo::instance()->name(), this);
+    m_ejector = new PlatformDiscEjector(this);
+    connect(m_ejector, &PlatformDiscEjector::finished, this, &MainWindow::onEjectFinished);
     m_blurayMenu = new QBluRayMenu(m_ui.videoWidget);
     m_blurayMenu->setPlayer(m_player);
     m_audioPicture = new VlcAudioWidget(m_ui.videoWidget);

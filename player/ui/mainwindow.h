@@ -18,6 +18,8 @@ class QLabel;
 class QMovie;
 class QTimer;
 class QVlcPlayer;
+class PlatformDiscEjector;
+class PlatformScreenSaverInhibitor;
 class VlcAudioWidget;
 class ZoomGeometry;
 class uxHandoverSlot;
@@ -87,6 +89,7 @@ private Q_SLOTS:
     void onBtnStopClicked();
     void onBtnPauseClicked();
     void onBtnEjectClicked();
+    void onEjectFinished(bool ejected, const QString& why);
     int changeVolume(int volume);
     void onPlaySeekingBarPlayPosPreChanged(int nAction);
     void onPlaySeekingBarPlayPosChanged(int nPlayPos);
@@ -242,4 +245,6 @@ private:
     QPointer<FfAddFileProcessingDlg> m_loadingDialog;
     RecentFiles m_recent;
     ResumePoints m_resume;
+    PlatformScreenSaverInhibitor* m_screenSaver = nullptr;
+    PlatformDiscEjector* m_ejector = nullptr;
 };

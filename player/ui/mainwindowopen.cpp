@@ -6,6 +6,7 @@
 #include "framework/core/uxsrcmgr.h"
 #include "framework/ui/uxdialogbase.h"
 #include "framework/ui/uxmessagebox.h"
+#include "platform/platformdiscejector.h"
 #include "platform/platformopticaldrives.h"
 #include "player/discs/discdetection.h"
 #include "player/discs/dlgopendisc.h"
@@ -325,8 +326,14 @@ void MainWindow::onBtnEjectClicked()
     const QString disc = cleanRoot(uxSettings::instance()->value(kDiscKey).toString());
     for (const QString& root : listOpticalDrives()) {
         if (cleanRoot(root) == disc)
-            PlatformOpticalDrives::eject(root);
+            m_ejector->eject(PlatformOpticalDrives::deviceOfRoot(root), root);
     }
+}
+
+void MainWindow::onEjectFinished(bool ejected, const QString& why)
+{
+    if (!ejected)
+        showMessage(tr("The disc could not be ejected.") + QLatin1Char('\n') + why);
 }
 
 void MainWindow::onDevicesChanged()

@@ -7,6 +7,7 @@
 #include "framework/ui/uxdialogbase.h"
 #include "framework/ui/uxmessagebox.h"
 #include "platform/platformopticaldrives.h"
+#include "platform/platformscreensaverinhibitor.h"
 #include "player/discs/discdetection.h"
 #include "player/discs/dlgopendisc.h"
 #include "player/discs/ffaddfileprocessingdlg.h"
@@ -107,6 +108,9 @@ void MainWindow::updateUiControl(int state)
     } else {
         applyNav();
     }
+    // Only a moving picture keeps the screen awake: paused, stopped or
+    // audio-only media let the desktop blank it.
+    m_screenSaver->setInhibited(isPlayingState(state) && m_hasVideo, tr("Playing a video"));
 }
 
 bool MainWindow::isPlayingState(int state)

@@ -355,6 +355,14 @@
         <source>Tools</source>
         <translation>Extras</translation>
     </message>
+    <message>
+        <source>The disc could not be ejected.</source>
+        <translation>Die Disc konnte nicht ausgeworfen werden.</translation>
+    </message>
+    <message>
+        <source>Playing a video</source>
+        <translation>Ein Video wird abgespielt</translation>
+    </message>
 </context>
 <context>
     <name>MainWindowBase</name>
@@ -388,6 +396,29 @@
     <message>
         <source>Preparing main window...</source>
         <translation>Hauptfenster wird vorbereitet...</translation>
+    </message>
+</context>
+<context>
+    <name>PlatformDiscEjector</name>
+    <message>
+        <source>The system does not know the device %1.</source>
+        <translation>Das System kennt das Gerät %1 nicht.</translation>
+    </message>
+    <message>
+        <source>The device %1 has no drive to eject.</source>
+        <translation>Das Gerät %1 gehört zu keinem Laufwerk, das sich auswerfen lässt.</translation>
+    </message>
+    <message>
+        <source>Cannot unmount %1</source>
+        <translation>%1 kann nicht ausgehängt werden</translation>
+    </message>
+    <message>
+        <source>Cannot open %1</source>
+        <translation>%1 kann nicht geöffnet werden</translation>
+    </message>
+    <message>
+        <source>Cannot eject %1</source>
+        <translation>%1 kann nicht ausgeworfen werden</translation>
     </message>
 </context>
 <context>

@@ -355,6 +355,14 @@
         <source>Tools</source>
         <translation>Tools</translation>
     </message>
+    <message>
+        <source>The disc could not be ejected.</source>
+        <translation>The disc could not be ejected.</translation>
+    </message>
+    <message>
+        <source>Playing a video</source>
+        <translation>Playing a video</translation>
+    </message>
 </context>
 <context>
     <name>MainWindowBase</name>
@@ -388,6 +396,29 @@
     <message>
         <source>Preparing main window...</source>
         <translation>Preparing main window...</translation>
+    </message>
+</context>
+<context>
+    <name>PlatformDiscEjector</name>
+    <message>
+        <source>The system does not know the device %1.</source>
+        <translation>The system does not know the device %1.</translation>
+    </message>
+    <message>
+        <source>The device %1 has no drive to eject.</source>
+        <translation>The device %1 has no drive to eject.</translation>
+    </message>
+    <message>
+        <source>Cannot unmount %1</source>
+        <translation>Cannot unmount %1</translation>
+    </message>
+    <message>
+        <source>Cannot open %1</source>
+        <translation>Cannot open %1</translation>
+    </message>
+    <message>
+        <source>Cannot eject %1</source>
+        <translation>Cannot eject %1</translation>
     </message>
 </context>
 <context>

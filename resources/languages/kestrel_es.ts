@@ -355,6 +355,14 @@
         <source>Tools</source>
         <translation>Herramientas</translation>
     </message>
+    <message>
+        <source>The disc could not be ejected.</source>
+        <translation>No se pudo expulsar el disco.</translation>
+    </message>
+    <message>
+        <source>Playing a video</source>
+        <translation>Reproduciendo un vídeo</translation>
+    </message>
 </context>
 <context>
     <name>MainWindowBase</name>
@@ -388,6 +396,29 @@
     <message>
         <source>Preparing main window...</source>
         <translation>Preparando la ventana principal...</translation>
+    </message>
+</context>
+<context>
+    <name>PlatformDiscEjector</name>
+    <message>
+        <source>The system does not know the device %1.</source>
+        <translation>El sistema no conoce el dispositivo %1.</translation>
+    </message>
+    <message>
+        <source>The device %1 has no drive to eject.</source>
+        <translation>El dispositivo %1 no tiene ninguna unidad que expulsar.</translation>
+    </message>
+    <message>
+        <source>Cannot unmount %1</source>
+        <translation>No se puede desmontar %1</translation>
+    </message>
+    <message>
+        <source>Cannot open %1</source>
+        <translation>No se puede abrir %1</translation>
+    </message>
+    <message>
+        <source>Cannot eject %1</source>
+        <translation>No se puede expulsar %1</translation>
     </message>
 </context>
 <context>

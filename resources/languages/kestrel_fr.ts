@@ -355,6 +355,14 @@
         <source>Tools</source>
         <translation>Outils</translation>
     </message>
+    <message>
+        <source>The disc could not be ejected.</source>
+        <translation>Le disque n&apos;a pas pu être éjecté.</translation>
+    </message>
+    <message>
+        <source>Playing a video</source>
+        <translation>Lecture d&apos;une vidéo</translation>
+    </message>
 </context>
 <context>
     <name>MainWindowBase</name>
@@ -388,6 +396,29 @@
     <message>
         <source>Preparing main window...</source>
         <translation>Préparation de la fenêtre principale...</translation>
+    </message>
+</context>
+<context>
+    <name>PlatformDiscEjector</name>
+    <message>
+        <source>The system does not know the device %1.</source>
+        <translation>Le système ne connaît pas le périphérique %1.</translation>
+    </message>
+    <message>
+        <source>The device %1 has no drive to eject.</source>
+        <translation>Le périphérique %1 n&apos;a pas de lecteur à éjecter.</translation>
+    </message>
+    <message>
+        <source>Cannot unmount %1</source>
+        <translation>Impossible de démonter %1</translation>
+    </message>
+    <message>
+        <source>Cannot open %1</source>
+        <translation>Impossible d'ouvrir %1</translation>
+    </message>
+    <message>
+        <source>Cannot eject %1</source>
+        <translation>Impossible d'éjecter %1</translation>
     </message>
 </context>
 <context>

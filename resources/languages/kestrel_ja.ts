@@ -355,6 +355,14 @@
         <source>Tools</source>
         <translation>ツール</translation>
     </message>
+    <message>
+        <source>The disc could not be ejected.</source>
+        <translation>ディスクを取り出せませんでした。</translation>
+    </message>
+    <message>
+        <source>Playing a video</source>
+        <translation>動画を再生中</translation>
+    </message>
 </context>
 <context>
     <name>MainWindowBase</name>
@@ -388,6 +396,29 @@
     <message>
         <source>Preparing main window...</source>
         <translation>メインウィンドウを準備しています...</translation>
+    </message>
+</context>
+<context>
+    <name>PlatformDiscEjector</name>
+    <message>
+        <source>The system does not know the device %1.</source>
+        <translation>システムはデバイス %1 を認識していません。</translation>
+    </message>
+    <message>
+        <source>The device %1 has no drive to eject.</source>
+        <translation>デバイス %1 には取り出せるドライブがありません。</translation>
+    </message>
+    <message>
+        <source>Cannot unmount %1</source>
+        <translation>%1 をアンマウントできません</translation>
+    </message>
+    <message>
+        <source>Cannot open %1</source>
+        <translation>%1 を開けません</translation>
+    </message>
+    <message>
+        <source>Cannot eject %1</source>
+        <translation>%1 を取り出せません</translation>
     </message>
 </context>
 <context>

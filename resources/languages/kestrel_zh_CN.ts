@@ -355,6 +355,14 @@
         <source>Tools</source>
         <translation>工具</translation>
     </message>
+    <message>
+        <source>The disc could not be ejected.</source>
+        <translation>无法弹出光盘。</translation>
+    </message>
+    <message>
+        <source>Playing a video</source>
+        <translation>正在播放视频</translation>
+    </message>
 </context>
 <context>
     <name>MainWindowBase</name>
@@ -388,6 +396,29 @@
     <message>
         <source>Preparing main window...</source>
         <translation>正在准备主窗口...</translation>
+    </message>
+</context>
+<context>
+    <name>PlatformDiscEjector</name>
+    <message>
+        <source>The system does not know the device %1.</source>
+        <translation>系统不认识设备 %1。</translation>
+    </message>
+    <message>
+        <source>The device %1 has no drive to eject.</source>
+        <translation>设备 %1 没有可弹出的驱动器。</translation>
+    </message>
+    <message>
+        <source>Cannot unmount %1</source>
+        <translation>无法卸载 %1</translation>
+    </message>
+    <message>
+        <source>Cannot open %1</source>
+        <translation>无法打开 %1</translation>
+    </message>
+    <message>
+        <source>Cannot eject %1</source>
+        <translation>无法弹出 %1</translation>
     </message>
 </context>
 <context>

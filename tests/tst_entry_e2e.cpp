@@ -192,7 +192,12 @@ private Q_SLOTS:
         QVERIFY(waitForRunningWindow(Session()) != 0);
         QTRY_COMPARE_WITH_TIMEOUT(waitingPath(Session()), QString(), 10000);
 
+        // Each entry is kept once its file plays.
+        QTRY_COMPARE_WITH_TIMEOUT(Session().setting("RecentFile/strFile_0").toString(),
+                                  first + "/clip.mkv", 10000);
         handOver({"clip.mkv"}, Session(), second);
+        QTRY_COMPARE_WITH_TIMEOUT(Session().setting("RecentFile/strFile_0").toString(),
+                                  second + "/clip.mkv", 10000);
         terminate(running);
         QCOMPARE(Session().setting("RecentFile/strFile_0").toString(), second + "/clip.mkv");
         QCOMPARE(Session().setting("RecentFile/strFile_1").toString(), first + "/clip.mkv");
@@ -242,6 +247,7 @@ private Q_SLOTS:
 
         const QString movie = MediaFixture::movie();
         handOver({movie}, two);
+        QTRY_COMPARE_WITH_TIMEOUT(two.setting("RecentFile/strFile_0").toString(), movie, 10000);
         terminate(copyOne);
         terminate(copyTwo);
         QCOMPARE(two.setting("RecentFile/strFile_0").toString(), movie);
@@ -260,6 +266,8 @@ private Q_SLOTS:
         QProcess* running = startCopy({movie});
         QVERIFY(waitForRunningWindow(Session()) != 0);
         QTRY_COMPARE_WITH_TIMEOUT(waitingPath(Session()), QString(), 10000);
+        QTRY_COMPARE_WITH_TIMEOUT(Session().setting("RecentFile/strFile_0").toString(), movie,
+                                  10000);
         terminate(running);
 
         QSettings settings(Session().settingsFile(), QSettings::IniFormat);

@@ -19,6 +19,7 @@ add_dependencies(tst_foreignsegments kp-foreign-segment)
 
 kp_add_test(tst_startupfaults LABELS e2e
   SOURCES tst_startupfaults.cpp fixtures/mediafixture.h fixtures/mediafixture.cpp
+    fixtures/stagedcopies.h fixtures/stagedcopies.cpp
   LIBS kp_framework_core kp_platform
   ENV "KESTREL_VLC_OPTIONS=${KP_ENGINE_QUIET}")
 target_compile_definitions(tst_startupfaults PRIVATE

@@ -2,8 +2,8 @@
 // configuration, a logout in the middle of start-up, twenty later starts at
 // once, a path too long to hand over, and a crash right after opening a file.
 #include "fixtures/mediafixture.h"
+#include "fixtures/stagedcopies.h"
 #include "framework/core/uxhandoverslot.h"
-#include "platform/platformusersharedmemory.h"
 #include "testenvironment.h"
 
 #include <QApplication>
@@ -29,19 +29,9 @@ QString recentFirst()
     return QSettings(settingsFile(), QSettings::IniFormat).value("RecentFile/strFile_0").toString();
 }
 
-QByteArray segmentContents(const QString& key)
-{
-    PlatformUserSharedMemory segment(key);
-    if (!segment.attach(QSharedMemory::ReadOnly) || !segment.lock())
-        return QByteArray();
-    const QByteArray bytes(static_cast<const char*>(segment.constData()), segment.size());
-    segment.unlock();
-    return bytes;
-}
-
 quint32 publishedWindow()
 {
-    const QByteArray bytes = segmentContents(ProductName);
+    const QByteArray bytes = StagedCopies::segmentContents(ProductName);
     quint32 id = 0;
     if (bytes.size() >= int(sizeof id))
         std::memcpy(&id, bytes.constData(), sizeof id);
@@ -50,7 +40,7 @@ quint32 publishedWindow()
 
 QString waitingPath()
 {
-    return uxHandoverSlot::deserialise(segmentContents(ProductGuid));
+    return uxHandoverSlot::deserialise(StagedCopies::segmentContents(ProductGuid));
 }
 
 // Whether the process has a handler of its own for SIGTERM.
@@ -90,14 +80,6 @@ class TestStartupFaults : public QObject
         QProcess* running = startCopy(arguments);
         [&] { QTRY_VERIFY_WITH_TIMEOUT(publishedWindow() != 0, 20000); }();
         return running;
-    }
-
-    static void terminate(QProcess* copy)
-    {
-        copy->terminate();
-        QVERIFY(copy->waitForFinished(20000));
-        QCOMPARE(copy->exitStatus(), QProcess::NormalExit);
-        QCOMPARE(copy->exitCode(), 0);
     }
 
     // A copy of the program whose product configuration is damaged as named.
@@ -140,17 +122,7 @@ private Q_SLOTS:
 
     void init() { QFile::remove(settingsFile()); }
 
-    void cleanup()
-    {
-        for (QProcess* copy : std::as_const(m_copies)) {
-            if (copy->state() != QProcess::NotRunning) {
-                copy->kill();
-                copy->waitForFinished(10000);
-            }
-        }
-        qDeleteAll(m_copies);
-        m_copies.clear();
-    }
+    void cleanup() { StagedCopies::killAll(m_copies); }
 
     void damagedProductConfigurationStopsTheStart_data()
     {
@@ -267,7 +239,7 @@ private Q_SLOTS:
         QTRY_COMPARE_WITH_TIMEOUT(waitingPath(), QString(), 10000);
         QCOMPARE(running->state(), QProcess::Running);
         QTest::qWait(3000); // the last one opens and plays
-        terminate(running);
+        StagedCopies::terminate(running);
         QVERIFY2(files.contains(recentFirst()), qPrintable(recentFirst()));
     }
 

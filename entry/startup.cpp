@@ -7,13 +7,17 @@
 #include "framework/core/uxproductinfo.h"
 #include "framework/core/uxsettings.h"
 #include "framework/core/uxsrcmgr.h"
+#include "framework/ui/uxmessagebox.h"
 #include "platform/platformquitsignals.h"
 #include "player/ui/mainwindowbase.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <QNetworkAccessManager>
 #include <QSettings>
+
+#include <cstdio>
 
 namespace {
 
@@ -42,7 +46,14 @@ Startup::~Startup()
 
 int Startup::run()
 {
-    initFramework();
+    // A quit request at any moment from here on ends the run cleanly: the steps
+    // below check for it, and the event loop acts on it once it runs.
+    m_quitSignals = std::make_unique<PlatformQuitSignals>();
+    if (!initFramework()) {
+        m_quitSignals.reset();
+        teardownSingletons();
+        return 1;
+    }
     applyOptions();
     m_network = new QNetworkAccessManager;
     if (runInstallHook()) {
@@ -50,26 +61,61 @@ int Startup::run()
         return 0;
     }
     if (!uxSingleInstance::instance()->isRunningAllowed()) {
-        // The running copy's window polls the hand-over slot and opens the path.
-        const QString media = absoluteMediaPath(mediaArgument(m_args));
-        if (!media.isEmpty())
-            uxHandoverSlot::handOver(uxProductInfo::instance()->guid(), media);
+        const int result = handOverToRunningCopy();
         teardownSingletons();
-        return 0;
+        return result;
     }
-    // From here on a quit request waits for the event loop instead of ending
-    // the process before the window could save anything.
-    m_quitSignals = std::make_unique<PlatformQuitSignals>();
-    openHandover();
-    setIcons();
-    applyLanguage();
-    showSplash();
-    applySkin();
-    showMainWindow();
-    QCoreApplication::processEvents();
-    const int result = runEventLoop();
+    using Step = void (Startup::*)();
+    for (Step step : {&Startup::openHandover, &Startup::setIcons, &Startup::applyLanguage,
+                      &Startup::showSplash, &Startup::applySkin, &Startup::showMainWindow}) {
+        if (PlatformQuitSignals::isRequested())
+            break;
+        (this->*step)();
+    }
+    int result = 0;
+    if (m_mainWindow) {
+        QCoreApplication::processEvents();
+        result = runEventLoop();
+    }
     teardown();
     return result;
+}
+
+// The running copy's window polls the hand-over slot and opens the path; a path
+// that cannot reach it is reported, so the user does not wait for nothing.
+int Startup::handOverToRunningCopy()
+{
+    const QString media = absoluteMediaPath(mediaArgument(m_args));
+    if (media.isEmpty())
+        return 0;
+    QString reason;
+    switch (uxHandoverSlot::handOver(uxProductInfo::instance()->guid(), media)) {
+    case uxHandoverSlot::Delivered:
+        return 0;
+    case uxHandoverSlot::NoRunningCopy:
+        reason = QCoreApplication::translate("MediaPlayer_Main",
+                                             "the running copy cannot be reached");
+        break;
+    case uxHandoverSlot::TooLong:
+        reason = QCoreApplication::translate("MediaPlayer_Main",
+                                             "the path is too long to be handed over");
+        break;
+    case uxHandoverSlot::NotTaken:
+        reason = QCoreApplication::translate("MediaPlayer_Main",
+                                             "the running copy does not take it");
+        break;
+    }
+    reportError(QCoreApplication::translate("MediaPlayer_Main",
+                                            "Cannot open %1 in the running copy: %2.")
+                    .arg(media, reason));
+    return 2;
+}
+
+void Startup::reportError(const QString& text)
+{
+    std::fprintf(stderr, "%s: %s\n", qPrintable(QCoreApplication::applicationName()),
+                 text.toLocal8Bit().constData());
+    std::fflush(stderr);
 }
 
 int Startup::runEventLoop()
@@ -78,12 +124,17 @@ int Startup::runEventLoop()
                      &QWidget::close);
     QObject::connect(m_quitSignals.get(), &PlatformQuitSignals::quitRequested, qApp,
                      &QCoreApplication::quit, Qt::QueuedConnection);
-    const int result = QApplication::exec();
+    int result = 0;
+    // A request that came while the window was being made has been read already.
+    if (PlatformQuitSignals::isRequested())
+        m_mainWindow->close();
+    else
+        result = QApplication::exec();
     m_quitSignals.reset();
     return result;
 }
 
-void Startup::initFramework()
+bool Startup::initFramework()
 {
     for (Qt::UIEffect effect : {Qt::UI_AnimateMenu, Qt::UI_FadeMenu, Qt::UI_AnimateCombo,
                                 Qt::UI_AnimateTooltip, Qt::UI_FadeTooltip})
@@ -95,12 +146,37 @@ void Startup::initFramework()
     const QString config = resources->readProductConfig();
     if (!config.isEmpty())
         product->loadConfig(config);
+    // Without a name and GUID the settings store, the instance lock and the
+    // hand-over slot would all fall back to shared names: refuse to start.
+    if (product->name().isEmpty() || product->guid().isEmpty()) {
+        reportDamagedProduct(resources->productConfigPath());
+        return false;
+    }
     const QString extend = resources->readProductExtend();
     if (!extend.isEmpty())
         product->loadExtend(extend);
     resources->filterSkins();
     resources->filterLanguages();
     uxSettings::instance();
+    return true;
+}
+
+void Startup::reportDamagedProduct(const QString& path)
+{
+    // No settings may be read or written now: the user's language is taken from
+    // the system alone.
+    uxSrcMgr::instance()->setCurrentLanguage(uxSrcMgr::systemLanguage());
+    const QString text =
+        QCoreApplication::translate("MediaPlayer_Main",
+                                    "The product configuration %1 is missing or damaged: its "
+                                    "name and GUID cannot be read. Please reinstall the program.")
+            .arg(QDir::toNativeSeparators(path));
+    reportError(text);
+    if (QGuiApplication::platformName() == QLatin1String("offscreen") ||
+        QGuiApplication::platformName() == QLatin1String("minimal"))
+        return;
+    uxMessageBox::warning(nullptr, QCoreApplication::translate("MediaPlayer_Main", "Error"),
+                          text);
 }
 
 void Startup::applyOptions()
@@ -254,7 +330,8 @@ void Startup::teardownSingletons()
 
 void Startup::teardown()
 {
-    m_mainWindow->saveWindowGeometry();
+    if (m_mainWindow)
+        m_mainWindow->saveWindowGeometry();
     teardownSingletons();
     m_mainWindow.reset();
     m_splash.reset();

@@ -31,7 +31,10 @@ public:
 
 private:
     int runEventLoop();
-    void initFramework();
+    int handOverToRunningCopy();
+    static void reportError(const QString& text);
+    static void reportDamagedProduct(const QString& path);
+    bool initFramework();
     void applyOptions();
     bool runInstallHook();
     void openHandover();

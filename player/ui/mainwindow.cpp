@@ -620,6 +620,8 @@ void MainWindow::runClosingSteps()
     uxSettings* settings = uxSettings::instance();
     settings->setValue(QStringLiteral("Preview/enableVolume"), m_ui.previewVolume->isEnabled());
     settings->setValue(QStringLiteral("Preview/volume"), m_ui.previewVolume->value());
+    // Media still opening at the end never opened: it is no recent entry.
+    withdrawRecent();
     m_recent.save();
     saveDeinterlace();
     OutFullScreen();

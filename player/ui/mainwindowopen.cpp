@@ -140,9 +140,9 @@ void MainWindow::acceptDropFile()
 
 void MainWindow::onPlayFromFile()
 {
-    // The slot hands over one path and is emptied, so each path opens once.
-    const QString path = m_handover->takePath();
-    if (!path.trimmed().isEmpty())
+    // Each path taken from the slot is gone from it, so each opens once; they
+    // come in the order the later starts handed them over.
+    for (const QString& path : m_handover->takePaths())
         openFileByName(path);
 }
 
@@ -203,7 +203,8 @@ void MainWindow::forgetMedia()
     m_isBluray = false;
     m_resumeKey.clear();
     m_blurayRoot.clear();
-    m_recentUnconfirmed = false;
+    // Media replaced before it opened is no recent entry.
+    withdrawRecent();
     // The place and length shown belong to the media being replaced.
     m_positionKnown = false;
     m_length = 0;

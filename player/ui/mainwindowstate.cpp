@@ -80,8 +80,11 @@ void MainWindow::updateUiControl(int state)
     if (state == QVlcPlayer::Idle) {
         storeCurrentResumePoint();
         m_positionKnown = false;
-    } else if (isPlayingState(state)) {
+    } else if (isPlayingState(state) && m_recentUnconfirmed) {
+        // The media opened: its entry is kept at once, so a crash later in the
+        // session does not lose it.
         m_recentUnconfirmed = false;
+        m_recent.save();
     }
     applyState(state);
     if (state == QVlcPlayer::Idle)

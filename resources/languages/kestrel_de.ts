@@ -397,6 +397,41 @@
         <source>Preparing main window...</source>
         <translation>Hauptfenster wird vorbereitet...</translation>
     </message>
+    <message>
+        <source>the running copy cannot be reached</source>
+        <translation>die laufende Kopie ist nicht erreichbar</translation>
+    </message>
+    <message>
+        <source>the path is too long to be handed over</source>
+        <translation>der Pfad ist zu lang für die Übergabe</translation>
+    </message>
+    <message>
+        <source>the running copy does not take it</source>
+        <translation>die laufende Kopie nimmt ihn nicht an</translation>
+    </message>
+    <message>
+        <source>Cannot open %1 in the running copy: %2.</source>
+        <translation>%1 kann nicht in der laufenden Kopie geöffnet werden: %2.</translation>
+    </message>
+    <message>
+        <source>The product configuration %1 is missing or damaged: its name and GUID cannot be read. Please reinstall the program.</source>
+        <translation>Die Produktkonfiguration %1 fehlt oder ist beschädigt: Name und GUID sind nicht lesbar. Bitte installieren Sie das Programm neu.</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+</context>
+<context>
+    <name>PlatformUserSharedMemory</name>
+    <message>
+        <source>A shared memory segment under %1 belongs to another user or others may use it; a new one replaces it.</source>
+        <translation>Ein gemeinsamer Speicherbereich unter %1 gehört einem anderen Benutzer oder ist für andere zugänglich; ein neuer ersetzt ihn.</translation>
+    </message>
+    <message>
+        <source>A shared memory segment under %1 belongs to another user or others may use it; it is not used.</source>
+        <translation>Ein gemeinsamer Speicherbereich unter %1 gehört einem anderen Benutzer oder ist für andere zugänglich; er wird nicht verwendet.</translation>
+    </message>
 </context>
 <context>
     <name>PlatformDiscEjector</name>

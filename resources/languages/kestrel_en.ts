@@ -397,6 +397,41 @@
         <source>Preparing main window...</source>
         <translation>Preparing main window...</translation>
     </message>
+    <message>
+        <source>the running copy cannot be reached</source>
+        <translation>the running copy cannot be reached</translation>
+    </message>
+    <message>
+        <source>the path is too long to be handed over</source>
+        <translation>the path is too long to be handed over</translation>
+    </message>
+    <message>
+        <source>the running copy does not take it</source>
+        <translation>the running copy does not take it</translation>
+    </message>
+    <message>
+        <source>Cannot open %1 in the running copy: %2.</source>
+        <translation>Cannot open %1 in the running copy: %2.</translation>
+    </message>
+    <message>
+        <source>The product configuration %1 is missing or damaged: its name and GUID cannot be read. Please reinstall the program.</source>
+        <translation>The product configuration %1 is missing or damaged: its name and GUID cannot be read. Please reinstall the program.</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Error</translation>
+    </message>
+</context>
+<context>
+    <name>PlatformUserSharedMemory</name>
+    <message>
+        <source>A shared memory segment under %1 belongs to another user or others may use it; a new one replaces it.</source>
+        <translation>A shared memory segment under %1 belongs to another user or others may use it; a new one replaces it.</translation>
+    </message>
+    <message>
+        <source>A shared memory segment under %1 belongs to another user or others may use it; it is not used.</source>
+        <translation>A shared memory segment under %1 belongs to another user or others may use it; it is not used.</translation>
+    </message>
 </context>
 <context>
     <name>PlatformDiscEjector</name>

@@ -397,6 +397,41 @@
         <source>Preparing main window...</source>
         <translation>Preparando la ventana principal...</translation>
     </message>
+    <message>
+        <source>the running copy cannot be reached</source>
+        <translation>no se puede acceder a la copia en ejecución</translation>
+    </message>
+    <message>
+        <source>the path is too long to be handed over</source>
+        <translation>la ruta es demasiado larga para transferirla</translation>
+    </message>
+    <message>
+        <source>the running copy does not take it</source>
+        <translation>la copia en ejecución no la acepta</translation>
+    </message>
+    <message>
+        <source>Cannot open %1 in the running copy: %2.</source>
+        <translation>No se puede abrir %1 en la copia en ejecución: %2.</translation>
+    </message>
+    <message>
+        <source>The product configuration %1 is missing or damaged: its name and GUID cannot be read. Please reinstall the program.</source>
+        <translation>La configuración del producto %1 falta o está dañada: no se pueden leer su nombre y su GUID. Vuelva a instalar el programa.</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Error</translation>
+    </message>
+</context>
+<context>
+    <name>PlatformUserSharedMemory</name>
+    <message>
+        <source>A shared memory segment under %1 belongs to another user or others may use it; a new one replaces it.</source>
+        <translation>Un segmento de memoria compartida en %1 pertenece a otro usuario o lo pueden usar otros; uno nuevo lo sustituye.</translation>
+    </message>
+    <message>
+        <source>A shared memory segment under %1 belongs to another user or others may use it; it is not used.</source>
+        <translation>Un segmento de memoria compartida en %1 pertenece a otro usuario o lo pueden usar otros; no se utiliza.</translation>
+    </message>
 </context>
 <context>
     <name>PlatformDiscEjector</name>

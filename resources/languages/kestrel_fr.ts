@@ -397,6 +397,41 @@
         <source>Preparing main window...</source>
         <translation>Préparation de la fenêtre principale...</translation>
     </message>
+    <message>
+        <source>the running copy cannot be reached</source>
+        <translation>la copie en cours d&apos;exécution est injoignable</translation>
+    </message>
+    <message>
+        <source>the path is too long to be handed over</source>
+        <translation>le chemin est trop long pour être transmis</translation>
+    </message>
+    <message>
+        <source>the running copy does not take it</source>
+        <translation>la copie en cours d&apos;exécution ne le prend pas</translation>
+    </message>
+    <message>
+        <source>Cannot open %1 in the running copy: %2.</source>
+        <translation>Impossible d&apos;ouvrir %1 dans la copie en cours d&apos;exécution : %2.</translation>
+    </message>
+    <message>
+        <source>The product configuration %1 is missing or damaged: its name and GUID cannot be read. Please reinstall the program.</source>
+        <translation>La configuration du produit %1 est absente ou endommagée : son nom et son GUID sont illisibles. Veuillez réinstaller le programme.</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Erreur</translation>
+    </message>
+</context>
+<context>
+    <name>PlatformUserSharedMemory</name>
+    <message>
+        <source>A shared memory segment under %1 belongs to another user or others may use it; a new one replaces it.</source>
+        <translation>Un segment de mémoire partagée sous %1 appartient à un autre utilisateur ou d&apos;autres peuvent s&apos;en servir ; un nouveau le remplace.</translation>
+    </message>
+    <message>
+        <source>A shared memory segment under %1 belongs to another user or others may use it; it is not used.</source>
+        <translation>Un segment de mémoire partagée sous %1 appartient à un autre utilisateur ou d&apos;autres peuvent s&apos;en servir ; il n&apos;est pas utilisé.</translation>
+    </message>
 </context>
 <context>
     <name>PlatformDiscEjector</name>

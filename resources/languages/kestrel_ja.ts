@@ -397,6 +397,41 @@
         <source>Preparing main window...</source>
         <translation>メインウィンドウを準備しています...</translation>
     </message>
+    <message>
+        <source>the running copy cannot be reached</source>
+        <translation>実行中のコピーに接続できません</translation>
+    </message>
+    <message>
+        <source>the path is too long to be handed over</source>
+        <translation>パスが長すぎて引き渡せません</translation>
+    </message>
+    <message>
+        <source>the running copy does not take it</source>
+        <translation>実行中のコピーが受け取りません</translation>
+    </message>
+    <message>
+        <source>Cannot open %1 in the running copy: %2.</source>
+        <translation>%1 を実行中のコピーで開けません: %2。</translation>
+    </message>
+    <message>
+        <source>The product configuration %1 is missing or damaged: its name and GUID cannot be read. Please reinstall the program.</source>
+        <translation>製品構成ファイル %1 が見つからないか破損しています。名前と GUID を読み取れません。プログラムを再インストールしてください。</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>エラー</translation>
+    </message>
+</context>
+<context>
+    <name>PlatformUserSharedMemory</name>
+    <message>
+        <source>A shared memory segment under %1 belongs to another user or others may use it; a new one replaces it.</source>
+        <translation>%1 の共有メモリセグメントは他のユーザーのものか、他者が使用できる状態です。新しいものに置き換えます。</translation>
+    </message>
+    <message>
+        <source>A shared memory segment under %1 belongs to another user or others may use it; it is not used.</source>
+        <translation>%1 の共有メモリセグメントは他のユーザーのものか、他者が使用できる状態です。使用しません。</translation>
+    </message>
 </context>
 <context>
     <name>PlatformDiscEjector</name>

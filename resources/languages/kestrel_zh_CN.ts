@@ -397,6 +397,41 @@
         <source>Preparing main window...</source>
         <translation>正在准备主窗口...</translation>
     </message>
+    <message>
+        <source>the running copy cannot be reached</source>
+        <translation>无法连接正在运行的程序</translation>
+    </message>
+    <message>
+        <source>the path is too long to be handed over</source>
+        <translation>路径太长，无法传递</translation>
+    </message>
+    <message>
+        <source>the running copy does not take it</source>
+        <translation>正在运行的程序未接收</translation>
+    </message>
+    <message>
+        <source>Cannot open %1 in the running copy: %2.</source>
+        <translation>无法在正在运行的程序中打开 %1：%2。</translation>
+    </message>
+    <message>
+        <source>The product configuration %1 is missing or damaged: its name and GUID cannot be read. Please reinstall the program.</source>
+        <translation>产品配置文件 %1 缺失或已损坏：无法读取其名称和 GUID。请重新安装本程序。</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>错误</translation>
+    </message>
+</context>
+<context>
+    <name>PlatformUserSharedMemory</name>
+    <message>
+        <source>A shared memory segment under %1 belongs to another user or others may use it; a new one replaces it.</source>
+        <translation>%1 下的共享内存段属于其他用户或可被他人使用；已用新的共享内存段替换。</translation>
+    </message>
+    <message>
+        <source>A shared memory segment under %1 belongs to another user or others may use it; it is not used.</source>
+        <translation>%1 下的共享内存段属于其他用户或可被他人使用；不予使用。</translation>
+    </message>
 </context>
 <context>
     <name>PlatformDiscEjector</name>

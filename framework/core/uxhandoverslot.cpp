@@ -1,6 +1,8 @@
 #include "framework/core/uxhandoverslot.h"
 
 #include <QDataStream>
+#include <QDeadlineTimer>
+#include <QThread>
 #include <QIODevice>
 #include <QTimer>
 #include <cstring>
@@ -54,18 +56,42 @@ QString uxHandoverSlot::takePath()
 {
     if (!m_segment.isAttached() && !m_segment.attach(QSharedMemory::ReadWrite))
         return QString();
-    if (!m_segment.lock())
-        return QString();
-    const QByteArray bytes(static_cast<const char*>(m_segment.constData()), m_segment.size());
-    m_segment.unlock();
-
-    QString path = deserialise(bytes);
+    QString path = readWaiting(m_segment);
     if (path.trimmed().isEmpty())
         return QString();
     if (path.endsWith(QLatin1Char('"')))
         path.chop(1);
     clearSlot();
     return path;
+}
+
+QString uxHandoverSlot::readWaiting(PlatformUserSharedMemory& segment, bool* locked)
+{
+    const bool ok = segment.lock();
+    if (locked)
+        *locked = ok;
+    if (!ok)
+        return QString();
+    const QByteArray bytes(static_cast<const char*>(segment.constData()), segment.size());
+    segment.unlock();
+    return deserialise(bytes);
+}
+
+bool uxHandoverSlot::waitUntilTaken(const QString& key, int timeoutMs)
+{
+    PlatformUserSharedMemory segment(key);
+    if (!segment.attach(QSharedMemory::ReadWrite))
+        return false;
+    QDeadlineTimer deadline(timeoutMs);
+    bool locked = false;
+    while (!readWaiting(segment, &locked).trimmed().isEmpty() && locked) {
+        if (deadline.hasExpired())
+            break;
+        QThread::msleep(50);
+    }
+    const bool taken = locked && readWaiting(segment).trimmed().isEmpty();
+    segment.detach();
+    return taken;
 }
 
 void uxHandoverSlot::startPolling(int intervalMs)

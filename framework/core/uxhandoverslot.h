@@ -24,6 +24,9 @@ public:
     void writePath(const QString& path);
     // One-shot writer for another process: attach, write, detach.
     static bool handOver(const QString& key, const QString& path);
+    // Waits until the running copy has taken what waits in the slot; false
+    // when it has not within timeoutMs (or there is no segment).
+    static bool waitUntilTaken(const QString& key, int timeoutMs);
     // The operating system's name of the segment.
     QString nativeKey() const { return m_segment.nativeKey(); }
 
@@ -45,6 +48,8 @@ private Q_SLOTS:
 
 private:
     static void copyInto(PlatformUserSharedMemory& segment, const QByteArray& bytes);
+    // The string waiting in an attached segment, read under its lock.
+    static QString readWaiting(PlatformUserSharedMemory& segment, bool* locked = nullptr);
     void clearSlot();
 
     QString m_key;

@@ -72,10 +72,10 @@ QString existingFolder(QString folder)
 void MainWindow::openFile()
 {
     const QString folder = existingFolder(QFileInfo(lastSelectedVideoFilePath()).path());
-    const QString path =
-        QFileDialog::getOpenFileName(this, tr("Open File"), folder, m_fileFilter);
-    if (!path.trimmed().isEmpty())
-        openFileByName(path);
+    QStringList paths =
+        QFileDialog::getOpenFileNames(this, tr("Open File"), folder, m_fileFilter);
+    paths.removeIf([](const QString& path) { return path.trimmed().isEmpty(); });
+    openFiles(paths);
 }
 
 void MainWindow::openFolder()
@@ -133,8 +133,9 @@ void MainWindow::dropEvent(QDropEvent* event)
 
 void MainWindow::acceptDropFile()
 {
-    if (!m_dropList.isEmpty())
-        openFileByName(m_dropList.first());
+    // Subtitle files dropped on a playing file go with it.
+    if (!addSubtitles(m_dropList))
+        openFiles(m_dropList);
 }
 
 void MainWindow::onPlayFromFile()
@@ -142,7 +143,7 @@ void MainWindow::onPlayFromFile()
     // The slot hands over one path and is emptied, so each path opens once.
     const QString path = m_handover->takePath();
     if (!path.trimmed().isEmpty())
-        openFileByName(path);
+        enqueueMedia(path);
 }
 
 void MainWindow::storeCurrentResumePoint()
@@ -162,10 +163,22 @@ void MainWindow::setNavPanelShown(bool shown)
 
 void MainWindow::openFileByName(QString strPath)
 {
+    // Opened on its own, a media is the whole playlist.
+    if (openMedia(strPath)) {
+        m_playlist.replace({strPath});
+        m_playlist.setCurrent(0);
+        playlistChanged();
+    }
+}
+
+// True when the path opens (or will, once the disc being read is open).
+bool MainWindow::openMedia(const QString& strPath)
+{
+    m_advancing = false;
     // A disc is being read behind its modal notice; this waits until it is open.
     if (m_loadingDisc) {
         m_deferredPath = strPath;
-        return;
+        return true;
     }
     // Paused media keeps its place as much as playing media does.
     storeCurrentResumePoint();
@@ -180,13 +193,14 @@ void MainWindow::openFileByName(QString strPath)
         setDeinterlaceMode(mode);
         setLastSelectedVideoFilePath(strPath);
         rememberRecent(strPath);
+        return true;
     } else if (info.isDir()) {
         const QString root = findBlurayRoot(strPath);
         if (findDvdRoot(strPath).isEmpty() && !root.isEmpty()) {
             forgetMedia();
             openBluray(root);
             setDeinterlaceMode(mode);
-            return;
+            return true;
         }
         if (!findDvdRoot(strPath).isEmpty() || !findAudioCdRoot(strPath).isEmpty())
             setNavPanelShown(false);
@@ -195,6 +209,7 @@ void MainWindow::openFileByName(QString strPath)
     } else {
         openFile();
     }
+    return false;
 }
 
 void MainWindow::forgetMedia()
@@ -271,7 +286,7 @@ void MainWindow::openDeferredPath()
     const QString path = m_deferredPath;
     m_deferredPath.clear();
     // Queued, so that hand-overs arriving during each load never nest the opens.
-    QTimer::singleShot(0, this, [this, path] { openFileByName(path); });
+    QTimer::singleShot(0, this, [this, path] { openMedia(path); });
 }
 
 void MainWindow::releaseReportThread()

@@ -79,6 +79,9 @@ void MainWindow::updateUiControl(int state)
     if (state == QVlcPlayer::Idle) {
         storeCurrentResumePoint();
         m_positionKnown = false;
+        // The next playlist entry opens at once; the picture area stays.
+        if (m_advancing)
+            return;
     } else if (isPlayingState(state)) {
         m_recentUnconfirmed = false;
     }
@@ -416,6 +419,7 @@ void MainWindow::onTrackInfoChanged()
                                 SLOT(onAudioTrackMenuAboutToShow()));
     m_hasSubtitles = buildTrackMenu(m_ui.menuSubtitle_Track, VlcSubtitleTrack,
                                     SLOT(setSubtitleTrack()), SLOT(onSubtitleTrackMenuAboutToShow()));
+    addSubtitleFileEntry();
     updateUiControl(m_player->state());
 }
 

@@ -8,12 +8,14 @@
 #include "framework/core/uxsettings.h"
 #include "framework/core/uxsrcmgr.h"
 #include "platform/platformquitsignals.h"
+#include "player/ui/mainwindow.h"
 #include "player/ui/mainwindowbase.h"
 
 #include <QApplication>
 #include <QFileInfo>
 #include <QNetworkAccessManager>
 #include <QSettings>
+#include <QTimer>
 
 namespace {
 
@@ -51,9 +53,7 @@ int Startup::run()
     }
     if (!uxSingleInstance::instance()->isRunningAllowed()) {
         // The running copy's window polls the hand-over slot and opens the path.
-        const QString media = absoluteMediaPath(mediaArgument(m_args));
-        if (!media.isEmpty())
-            uxHandoverSlot::handOver(uxProductInfo::instance()->guid(), media);
+        handOverAll(m_args);
         teardownSingletons();
         return 0;
     }
@@ -66,6 +66,7 @@ int Startup::run()
     showSplash();
     applySkin();
     showMainWindow();
+    playStartPaths();
     QCoreApplication::processEvents();
     const int result = runEventLoop();
     teardown();
@@ -113,15 +114,34 @@ void Startup::applyOptions()
 
 QString Startup::mediaArgument(const QStringList& args)
 {
+    return mediaArguments(args).value(0);
+}
+
+QStringList Startup::mediaArguments(const QStringList& args)
+{
+    QStringList media;
     for (int i = 0; i < args.size(); ++i) {
         if (args.at(i) == LanguageOption && i + 1 < args.size()) {
             ++i;
             continue;
         }
         if (args.at(i) != RegisterHook && args.at(i) != DeregisterHook)
-            return args.at(i);
+            media << args.at(i);
     }
-    return QString();
+    return media;
+}
+
+// One hand-over per path: the slot holds one path, so each waits until the
+// running copy has taken the one before, which keeps them in order.
+void Startup::handOverAll(const QStringList& args)
+{
+    const QString key = uxProductInfo::instance()->guid();
+    const QStringList media = mediaArguments(args);
+    for (int i = 0; i < media.size(); ++i) {
+        if (i > 0 && !uxHandoverSlot::waitUntilTaken(key, 10000))
+            return;
+        uxHandoverSlot::handOver(key, absoluteMediaPath(media.at(i)));
+    }
 }
 
 // The running copy has a working folder of its own, and recent entries and resume
@@ -171,9 +191,22 @@ void Startup::openHandover()
 {
     m_handover = std::make_unique<uxHandoverSlot>(uxProductInfo::instance()->guid());
     m_handover->open();
-    const QString media = absoluteMediaPath(mediaArgument(m_args));
-    if (!media.isEmpty())
-        m_handover->writePath(media);
+    // Several paths go straight to the window once it is shown.
+    const QStringList media = mediaArguments(m_args);
+    if (media.size() == 1)
+        m_handover->writePath(absoluteMediaPath(media.first()));
+}
+
+void Startup::playStartPaths()
+{
+    const QStringList media = mediaArguments(m_args);
+    if (media.size() < 2)
+        return;
+    QStringList paths;
+    for (const QString& argument : media)
+        paths << absoluteMediaPath(argument);
+    MainWindow* window = m_mainWindow->playerWindow();
+    QTimer::singleShot(0, window, [window, paths] { window->openFiles(paths); });
 }
 
 void Startup::setIcons()

@@ -193,6 +193,8 @@ private Q_SLOTS:
         QTRY_COMPARE_WITH_TIMEOUT(waitingPath(Session()), QString(), 10000);
 
         handOver({"clip.mkv"}, Session(), second);
+        // The second joins the playlist and plays once the first (6 s) has ended.
+        QTest::qWait(9000);
         terminate(running);
         QCOMPARE(Session().setting("RecentFile/strFile_0").toString(), second + "/clip.mkv");
         QCOMPARE(Session().setting("RecentFile/strFile_1").toString(), first + "/clip.mkv");

@@ -355,6 +355,34 @@
         <source>Tools</source>
         <translation>Extras</translation>
     </message>
+    <message>
+        <source>Open &amp;Folder...</source>
+        <translation>&amp;Ordner öffnen...</translation>
+    </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>Ordner öffnen</translation>
+    </message>
+    <message>
+        <source>This folder holds no media files.</source>
+        <translation>Dieser Ordner enthält keine Mediendateien.</translation>
+    </message>
+    <message>
+        <source>The subtitle file could not be loaded.</source>
+        <translation>Die Untertiteldatei konnte nicht geladen werden.</translation>
+    </message>
+    <message>
+        <source>Subtitle Files</source>
+        <translation>Untertiteldateien</translation>
+    </message>
+    <message>
+        <source>Add Subtitle File</source>
+        <translation>Untertiteldatei hinzufügen</translation>
+    </message>
+    <message>
+        <source>Add Subtitle File...</source>
+        <translation>Untertiteldatei hinzufügen...</translation>
+    </message>
 </context>
 <context>
     <name>MainWindowBase</name>
@@ -388,6 +416,37 @@
     <message>
         <source>Preparing main window...</source>
         <translation>Hauptfenster wird vorbereitet...</translation>
+    </message>
+</context>
+<context>
+    <name>PlaylistMenu</name>
+    <message>
+        <source>Playlist</source>
+        <translation>Wiedergabeliste</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Nächster</translation>
+    </message>
+    <message>
+        <source>Previous</source>
+        <translation>Vorheriger</translation>
+    </message>
+    <message>
+        <source>Repeat: Off</source>
+        <translation>Wiederholen: Aus</translation>
+    </message>
+    <message>
+        <source>Repeat: One</source>
+        <translation>Wiederholen: Einen</translation>
+    </message>
+    <message>
+        <source>Repeat: All</source>
+        <translation>Wiederholen: Alle</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Leeren</translation>
     </message>
 </context>
 <context>

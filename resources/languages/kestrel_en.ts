@@ -355,6 +355,34 @@
         <source>Tools</source>
         <translation>Tools</translation>
     </message>
+    <message>
+        <source>Open &amp;Folder...</source>
+        <translation>Open &amp;Folder...</translation>
+    </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>Open Folder</translation>
+    </message>
+    <message>
+        <source>This folder holds no media files.</source>
+        <translation>This folder holds no media files.</translation>
+    </message>
+    <message>
+        <source>The subtitle file could not be loaded.</source>
+        <translation>The subtitle file could not be loaded.</translation>
+    </message>
+    <message>
+        <source>Subtitle Files</source>
+        <translation>Subtitle Files</translation>
+    </message>
+    <message>
+        <source>Add Subtitle File</source>
+        <translation>Add Subtitle File</translation>
+    </message>
+    <message>
+        <source>Add Subtitle File...</source>
+        <translation>Add Subtitle File...</translation>
+    </message>
 </context>
 <context>
     <name>MainWindowBase</name>
@@ -388,6 +416,37 @@
     <message>
         <source>Preparing main window...</source>
         <translation>Preparing main window...</translation>
+    </message>
+</context>
+<context>
+    <name>PlaylistMenu</name>
+    <message>
+        <source>Playlist</source>
+        <translation>Playlist</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Next</translation>
+    </message>
+    <message>
+        <source>Previous</source>
+        <translation>Previous</translation>
+    </message>
+    <message>
+        <source>Repeat: Off</source>
+        <translation>Repeat: Off</translation>
+    </message>
+    <message>
+        <source>Repeat: One</source>
+        <translation>Repeat: One</translation>
+    </message>
+    <message>
+        <source>Repeat: All</source>
+        <translation>Repeat: All</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Clear</translation>
     </message>
 </context>
 <context>

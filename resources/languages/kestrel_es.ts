@@ -355,6 +355,34 @@
         <source>Tools</source>
         <translation>Herramientas</translation>
     </message>
+    <message>
+        <source>Open &amp;Folder...</source>
+        <translation>Abrir &amp;carpeta...</translation>
+    </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>Abrir carpeta</translation>
+    </message>
+    <message>
+        <source>This folder holds no media files.</source>
+        <translation>Esta carpeta no contiene archivos multimedia.</translation>
+    </message>
+    <message>
+        <source>The subtitle file could not be loaded.</source>
+        <translation>No se pudo cargar el archivo de subtítulos.</translation>
+    </message>
+    <message>
+        <source>Subtitle Files</source>
+        <translation>Archivos de subtítulos</translation>
+    </message>
+    <message>
+        <source>Add Subtitle File</source>
+        <translation>Añadir archivo de subtítulos</translation>
+    </message>
+    <message>
+        <source>Add Subtitle File...</source>
+        <translation>Añadir archivo de subtítulos...</translation>
+    </message>
 </context>
 <context>
     <name>MainWindowBase</name>
@@ -388,6 +416,37 @@
     <message>
         <source>Preparing main window...</source>
         <translation>Preparando la ventana principal...</translation>
+    </message>
+</context>
+<context>
+    <name>PlaylistMenu</name>
+    <message>
+        <source>Playlist</source>
+        <translation>Lista de reproducción</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Siguiente</translation>
+    </message>
+    <message>
+        <source>Previous</source>
+        <translation>Anterior</translation>
+    </message>
+    <message>
+        <source>Repeat: Off</source>
+        <translation>Repetir: no</translation>
+    </message>
+    <message>
+        <source>Repeat: One</source>
+        <translation>Repetir: una</translation>
+    </message>
+    <message>
+        <source>Repeat: All</source>
+        <translation>Repetir: todas</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Borrar</translation>
     </message>
 </context>
 <context>

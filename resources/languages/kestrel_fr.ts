@@ -355,6 +355,34 @@
         <source>Tools</source>
         <translation>Outils</translation>
     </message>
+    <message>
+        <source>Open &amp;Folder...</source>
+        <translation>Ouvrir un &amp;dossier...</translation>
+    </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>Ouvrir un dossier</translation>
+    </message>
+    <message>
+        <source>This folder holds no media files.</source>
+        <translation>Ce dossier ne contient aucun fichier multimédia.</translation>
+    </message>
+    <message>
+        <source>The subtitle file could not be loaded.</source>
+        <translation>Le fichier de sous-titres n&apos;a pas pu être chargé.</translation>
+    </message>
+    <message>
+        <source>Subtitle Files</source>
+        <translation>Fichiers de sous-titres</translation>
+    </message>
+    <message>
+        <source>Add Subtitle File</source>
+        <translation>Ajouter un fichier de sous-titres</translation>
+    </message>
+    <message>
+        <source>Add Subtitle File...</source>
+        <translation>Ajouter un fichier de sous-titres...</translation>
+    </message>
 </context>
 <context>
     <name>MainWindowBase</name>
@@ -388,6 +416,37 @@
     <message>
         <source>Preparing main window...</source>
         <translation>Préparation de la fenêtre principale...</translation>
+    </message>
+</context>
+<context>
+    <name>PlaylistMenu</name>
+    <message>
+        <source>Playlist</source>
+        <translation>Liste de lecture</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Suivant</translation>
+    </message>
+    <message>
+        <source>Previous</source>
+        <translation>Précédent</translation>
+    </message>
+    <message>
+        <source>Repeat: Off</source>
+        <translation>Répéter : non</translation>
+    </message>
+    <message>
+        <source>Repeat: One</source>
+        <translation>Répéter : une</translation>
+    </message>
+    <message>
+        <source>Repeat: All</source>
+        <translation>Répéter : toutes</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Effacer</translation>
     </message>
 </context>
 <context>

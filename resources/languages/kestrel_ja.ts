@@ -355,6 +355,34 @@
         <source>Tools</source>
         <translation>ツール</translation>
     </message>
+    <message>
+        <source>Open &amp;Folder...</source>
+        <translation>フォルダーを開く(&amp;F)...</translation>
+    </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>フォルダーを開く</translation>
+    </message>
+    <message>
+        <source>This folder holds no media files.</source>
+        <translation>このフォルダーにはメディアファイルがありません。</translation>
+    </message>
+    <message>
+        <source>The subtitle file could not be loaded.</source>
+        <translation>字幕ファイルを読み込めませんでした。</translation>
+    </message>
+    <message>
+        <source>Subtitle Files</source>
+        <translation>字幕ファイル</translation>
+    </message>
+    <message>
+        <source>Add Subtitle File</source>
+        <translation>字幕ファイルを追加</translation>
+    </message>
+    <message>
+        <source>Add Subtitle File...</source>
+        <translation>字幕ファイルを追加...</translation>
+    </message>
 </context>
 <context>
     <name>MainWindowBase</name>
@@ -388,6 +416,37 @@
     <message>
         <source>Preparing main window...</source>
         <translation>メインウィンドウを準備しています...</translation>
+    </message>
+</context>
+<context>
+    <name>PlaylistMenu</name>
+    <message>
+        <source>Playlist</source>
+        <translation>プレイリスト</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>次へ</translation>
+    </message>
+    <message>
+        <source>Previous</source>
+        <translation>前へ</translation>
+    </message>
+    <message>
+        <source>Repeat: Off</source>
+        <translation>リピート: オフ</translation>
+    </message>
+    <message>
+        <source>Repeat: One</source>
+        <translation>リピート: 1 項目</translation>
+    </message>
+    <message>
+        <source>Repeat: All</source>
+        <translation>リピート: すべて</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>クリア</translation>
     </message>
 </context>
 <context>

@@ -355,6 +355,34 @@
         <source>Tools</source>
         <translation>工具</translation>
     </message>
+    <message>
+        <source>Open &amp;Folder...</source>
+        <translation>打开文件夹(&amp;F)...</translation>
+    </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>打开文件夹</translation>
+    </message>
+    <message>
+        <source>This folder holds no media files.</source>
+        <translation>此文件夹中没有媒体文件。</translation>
+    </message>
+    <message>
+        <source>The subtitle file could not be loaded.</source>
+        <translation>无法加载字幕文件。</translation>
+    </message>
+    <message>
+        <source>Subtitle Files</source>
+        <translation>字幕文件</translation>
+    </message>
+    <message>
+        <source>Add Subtitle File</source>
+        <translation>添加字幕文件</translation>
+    </message>
+    <message>
+        <source>Add Subtitle File...</source>
+        <translation>添加字幕文件...</translation>
+    </message>
 </context>
 <context>
     <name>MainWindowBase</name>
@@ -388,6 +416,37 @@
     <message>
         <source>Preparing main window...</source>
         <translation>正在准备主窗口...</translation>
+    </message>
+</context>
+<context>
+    <name>PlaylistMenu</name>
+    <message>
+        <source>Playlist</source>
+        <translation>播放列表</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>下一个</translation>
+    </message>
+    <message>
+        <source>Previous</source>
+        <translation>上一个</translation>
+    </message>
+    <message>
+        <source>Repeat: Off</source>
+        <translation>重复：关</translation>
+    </message>
+    <message>
+        <source>Repeat: One</source>
+        <translation>重复：单个</translation>
+    </message>
+    <message>
+        <source>Repeat: All</source>
+        <translation>重复：全部</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>清除</translation>
     </message>
 </context>
 <context>

@@ -121,7 +121,8 @@ QStringList Startup::mediaArguments(const QStringList& args)
 {
     QStringList media;
     for (int i = 0; i < args.size(); ++i) {
-        if (args.at(i) == LanguageOption && i + 1 < args.size()) {
+        // The option and its value; a trailing one has none.
+        if (args.at(i) == LanguageOption) {
             ++i;
             continue;
         }

@@ -9,6 +9,7 @@
 #include "framework/core/uxsrcmgr.h"
 #include "framework/ui/uxmessagebox.h"
 #include "platform/platformquitsignals.h"
+#include "player/ui/mainwindow.h"
 #include "player/ui/mainwindowbase.h"
 
 #include <QApplication>
@@ -16,6 +17,7 @@
 #include <QFileInfo>
 #include <QNetworkAccessManager>
 #include <QSettings>
+#include <QTimer>
 
 #include <cstdio>
 
@@ -67,7 +69,8 @@ int Startup::run()
     }
     using Step = void (Startup::*)();
     for (Step step : {&Startup::openHandover, &Startup::setIcons, &Startup::applyLanguage,
-                      &Startup::showSplash, &Startup::applySkin, &Startup::showMainWindow}) {
+                      &Startup::showSplash, &Startup::applySkin, &Startup::showMainWindow,
+                      &Startup::playStartPaths}) {
         if (PlatformQuitSignals::isRequested())
             break;
         (this->*step)();
@@ -81,34 +84,38 @@ int Startup::run()
     return result;
 }
 
-// The running copy's window polls the hand-over slot and opens the path; a path
-// that cannot reach it is reported, so the user does not wait for nothing.
+// The running copy's window polls the hand-over slot and opens the paths in
+// the order given; a path that cannot reach it is reported, so the user does
+// not wait for nothing.
 int Startup::handOverToRunningCopy()
 {
-    const QString media = absoluteMediaPath(mediaArgument(m_args));
-    if (media.isEmpty())
-        return 0;
-    QString reason;
-    switch (uxHandoverSlot::handOver(uxProductInfo::instance()->guid(), media)) {
-    case uxHandoverSlot::Delivered:
-        return 0;
-    case uxHandoverSlot::NoRunningCopy:
-        reason = QCoreApplication::translate("MediaPlayer_Main",
-                                             "the running copy cannot be reached");
-        break;
-    case uxHandoverSlot::TooLong:
-        reason = QCoreApplication::translate("MediaPlayer_Main",
-                                             "the path is too long to be handed over");
-        break;
-    case uxHandoverSlot::NotTaken:
-        reason = QCoreApplication::translate("MediaPlayer_Main",
-                                             "the running copy does not take it");
-        break;
+    for (const QString& argument : mediaArguments(m_args)) {
+        const QString media = absoluteMediaPath(argument);
+        const QString reason = handOverFailure(
+            uxHandoverSlot::handOver(uxProductInfo::instance()->guid(), media));
+        if (reason.isEmpty())
+            continue;
+        reportError(QCoreApplication::translate("MediaPlayer_Main",
+                                                "Cannot open %1 in the running copy: %2.")
+                        .arg(media, reason));
+        return 2;
     }
-    reportError(QCoreApplication::translate("MediaPlayer_Main",
-                                            "Cannot open %1 in the running copy: %2.")
-                    .arg(media, reason));
-    return 2;
+    return 0;
+}
+
+QString Startup::handOverFailure(int delivery)
+{
+    switch (delivery) {
+    case uxHandoverSlot::NoRunningCopy:
+        return QCoreApplication::translate("MediaPlayer_Main", "the running copy cannot be reached");
+    case uxHandoverSlot::TooLong:
+        return QCoreApplication::translate("MediaPlayer_Main",
+                                           "the path is too long to be handed over");
+    case uxHandoverSlot::NotTaken:
+        return QCoreApplication::translate("MediaPlayer_Main", "the running copy does not take it");
+    default:
+        return QString();
+    }
 }
 
 void Startup::reportError(const QString& text)
@@ -189,15 +196,22 @@ void Startup::applyOptions()
 
 QString Startup::mediaArgument(const QStringList& args)
 {
+    return mediaArguments(args).value(0);
+}
+
+QStringList Startup::mediaArguments(const QStringList& args)
+{
+    QStringList media;
     for (int i = 0; i < args.size(); ++i) {
-        if (args.at(i) == LanguageOption && i + 1 < args.size()) {
+        // The option and its value; a trailing one has none.
+        if (args.at(i) == LanguageOption) {
             ++i;
             continue;
         }
         if (args.at(i) != RegisterHook && args.at(i) != DeregisterHook)
-            return args.at(i);
+            media << args.at(i);
     }
-    return QString();
+    return media;
 }
 
 // The running copy has a working folder of its own, and recent entries and resume
@@ -247,9 +261,22 @@ void Startup::openHandover()
 {
     m_handover = std::make_unique<uxHandoverSlot>(uxProductInfo::instance()->guid());
     m_handover->open();
-    const QString media = absoluteMediaPath(mediaArgument(m_args));
-    if (!media.isEmpty())
-        m_handover->writePath(media);
+    // Several paths go straight to the window once it is shown.
+    const QStringList media = mediaArguments(m_args);
+    if (media.size() == 1)
+        m_handover->writePath(absoluteMediaPath(media.first()));
+}
+
+void Startup::playStartPaths()
+{
+    const QStringList media = mediaArguments(m_args);
+    if (media.size() < 2)
+        return;
+    QStringList paths;
+    for (const QString& argument : media)
+        paths << absoluteMediaPath(argument);
+    MainWindow* window = m_mainWindow->playerWindow();
+    QTimer::singleShot(0, window, [window, paths] { window->openFiles(paths); });
 }
 
 void Startup::setIcons()

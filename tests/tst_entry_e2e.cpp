@@ -172,8 +172,9 @@ private Q_SLOTS:
         QTRY_COMPARE_WITH_TIMEOUT(Session().setting("RecentFile/strFile_0").toString(),
                                   first + "/clip.mkv", 10000);
         handOver({"clip.mkv"}, Session(), second);
+        // The second joins the playlist and plays once the first (6 s) has ended.
         QTRY_COMPARE_WITH_TIMEOUT(Session().setting("RecentFile/strFile_0").toString(),
-                                  second + "/clip.mkv", 10000);
+                                  second + "/clip.mkv", 15000);
         terminate(running);
         QCOMPARE(Session().setting("RecentFile/strFile_0").toString(), second + "/clip.mkv");
         QCOMPARE(Session().setting("RecentFile/strFile_1").toString(), first + "/clip.mkv");

@@ -106,7 +106,7 @@ private Q_SLOTS:
         QCOMPARE(m_base->menuBar(), ui().menuBar);
         // File and Tools are the framework's menus, which it titles and extends.
         QCOMPARE(texts(ui().menuBar->actions()),
-                 QStringList({"&File", "Controls", "Audio", "Video", "&Tools", "&Help"}));
+                 QStringList({"&File", "Controls", "Playlist", "Audio", "Video", "&Tools", "&Help"}));
         QCOMPARE(texts(ui().menuControls->actions()),
                  QStringList({"Title", "Chapter", "Navigation Panel", "—", "Play", "Pause", "Stop",
                               "—", "Previous Title", "Next Title", "Previous Chapter",

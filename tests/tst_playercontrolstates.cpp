@@ -85,11 +85,12 @@ private Q_SLOTS:
         QTest::newRow("opening") << opening << "vascbmxr" << "0|-----|-----|-0--|0-|00|01";
 
         QTest::newRow("playing a film") << playing << "vascr" << "0|01111|11111|0-00|11|11|00";
+        // A film without subtitles still offers its subtitle menu, to add a file.
         QTest::newRow("started, no channel choice")
-            << started << "var" << "0|01111|10011|0-00|11|11|00";
+            << started << "var" << "0|01111|10111|0-00|11|11|00";
         // A file with chapters navigates by them, with neither panel nor titles.
         QTest::newRow("playing a file with chapters")
-            << playing << "vahr" << "0|01111|10011|1-01|11|11|00";
+            << playing << "vahr" << "0|01111|10111|1-01|11|11|00";
         QTest::newRow("playing audio only") << playing << "ac" << "0|01111|11000|0-00|11|10|00";
         QTest::newRow("playing a Blu-ray") << playing << "vacbhr" << "0|01111|11011|1-11|11|11|00";
         // The disc menu does not lock a playing disc's controls; the chapter

@@ -3,6 +3,7 @@
 #include "framework/core/uxproductinfo.h"
 #include "framework/core/uxsettings.h"
 #include "player/engine/embeddedcover.h"
+#include "player/engine/subtitlefiles.h"
 #include "player/engine/vlcinstanceoptions.h"
 #include "player/engine/vlclocation.h"
 #include "player/engine/vlctitlerules.h"
@@ -26,7 +27,8 @@ const libvlc_event_e kPlayerEvents[] = {
     libvlc_MediaPlayerPaused,      libvlc_MediaPlayerStopped,
     libvlc_MediaPlayerEndReached,  libvlc_MediaPlayerEncounteredError,
     libvlc_MediaPlayerTimeChanged, libvlc_MediaPlayerLengthChanged,
-    libvlc_MediaPlayerVout};
+    libvlc_MediaPlayerVout,        libvlc_MediaPlayerESAdded,
+    libvlc_MediaPlayerESDeleted};
 
 const int kPollInterval = 200;
 // Times are reported only this far past the known length.
@@ -310,6 +312,10 @@ void QVlcPlayer::handleEvent(int type, int generation, qint64 value)
     case libvlc_MediaMetaChanged:
         readMediaInfo();
         break;
+    case libvlc_MediaPlayerESAdded:
+    case libvlc_MediaPlayerESDeleted:
+        onTrackListEvent();
+        break;
     default:
         break;
     }
@@ -449,6 +455,9 @@ void QVlcPlayer::pollEnd()
         reportError();
     }
     m_clock.hold();
+    // Told before the idle state, so that a listener can tell an end from a stop.
+    if (!m_bluray && !m_errorReported && m_state != Idle)
+        emit mediaEnded();
     setState(Idle);
 }
 
@@ -564,6 +573,7 @@ void QVlcPlayer::openLocation(const QString& location, bool bluray)
                 media.get(),
                 QByteArray(":disc-caching=" + QByteArray::number(caching)).constData());
     }
+    addSubtitleSlaves(media.get(), location);
     m_media = std::move(media);
     watchMedia(true);
     m_opening = true;
@@ -571,6 +581,20 @@ void QVlcPlayer::openLocation(const QString& location, bool bluray)
     libvlc_media_player_set_media(m_player.get(), m_media.get());
     handToSurface();
     libvlc_media_player_play(m_player.get());
+}
+
+// A file's subtitles follow the player's own rule (same name, beside it or
+// in Subs/), and only that rule: libVLC's looser guessing is switched off.
+void QVlcPlayer::addSubtitleSlaves(libvlc_media_t* media, const QString& location)
+{
+    if (!VlcLocation::isFile(location))
+        return;
+    libvlc_media_add_option(media, ":no-sub-autodetect-file");
+    const QStringList files = SubtitleFiles::besideMedia(VlcLocation::filePath(location));
+    for (const QString& file : files) {
+        const QByteArray uri = VlcLocation::encode(VlcLocation::build(QStringLiteral("file"), file));
+        libvlc_media_slaves_add(media, libvlc_media_slave_type_subtitle, 4, uri.constData());
+    }
 }
 
 // Every new media starts on libVLC's automatic deinterlacing with the chosen
@@ -844,9 +868,38 @@ void QVlcPlayer::readTracks()
     m_hasVideo = libvlc_video_get_track_count(player) > 1;
     m_videoSizePending = m_hasVideo;
     m_lastVideoSize = QSize(0, 0);
+    readTrackLists();
+}
+
+void QVlcPlayer::readTrackLists()
+{
+    libvlc_media_player_t* player = m_player.get();
+    for (QList<VlcTrack>& list : m_tracks)
+        list.clear();
     appendTracks(libvlc_video_get_track_description(player), m_tracks[0]);
     appendTracks(libvlc_audio_get_track_description(player), m_tracks[1]);
     appendTracks(libvlc_video_get_spu_description(player), m_tracks[2]);
+}
+
+// A track added or removed while the media plays (a subtitle file added, a
+// stream that starts late); the first list is read with the first time.
+void QVlcPlayer::onTrackListEvent()
+{
+    if (!m_trackInfoRead)
+        return;
+    readTrackLists();
+    emit trackInfoChanged();
+}
+
+bool QVlcPlayer::addSubtitleFile(const QString& path)
+{
+    if (!ready() || !m_media || m_state == Idle || !VlcLocation::isFile(m_location))
+        return false;
+    const QByteArray uri = VlcLocation::encode(
+        VlcLocation::build(QStringLiteral("file"), SubtitleFiles::loadable(path)));
+    return libvlc_media_player_add_slave(m_player.get(), libvlc_media_slave_type_subtitle,
+                                         uri.constData(), true)
+           == 0;
 }
 
 void QVlcPlayer::readVideoSize()

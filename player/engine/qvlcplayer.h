@@ -71,6 +71,9 @@ public:
     bool deinterlace(bool& enabled, QString& mode) const;
     void setDeinterlace(bool enabled, const QString& mode);
     bool setAdjust(float contrast, float brightness, int hue, float saturation, float gamma);
+    // Adds a subtitle file to the file that plays and shows it; false when
+    // nothing plays or libVLC refuses it.
+    bool addSubtitleFile(const QString& path);
 
     // Stops without announcing state 0; safe to call from a worker thread.
     void stopQuietly();
@@ -87,6 +90,8 @@ Q_SIGNALS:
     void videoSizeChanged(QSize szNew);
     void voutEstablished();
     void errorOccurred();
+    // A file played to its end (not stopped, not failed, not a disc).
+    void mediaEnded();
     void blurayPrepareOK();
     void blurayTitleEnded();
     // The title or the cover became known or changed.
@@ -130,6 +135,8 @@ private:
     void onTimeEvent();
     void onLengthEvent(qint64 length);
     void openLocation(const QString& location, bool bluray);
+    void addSubtitleSlaves(libvlc_media_t* media, const QString& location);
+    void onTrackListEvent();
     void resetMedia(const QString& location, bool bluray);
     void stopPlayer();
     void handToSurface();
@@ -142,6 +149,7 @@ private:
     void applyAudio();
     void applyChannel();
     void readTracks();
+    void readTrackLists();
     void readTrackInfo();
     void readVideoSize();
     void clearTracks();

@@ -19,6 +19,7 @@
 #include "player/ui/adjustdialog.h"
 #include "player/ui/formcontrolpanel.h"
 #include "player/ui/mainwindowbase.h"
+#include "player/ui/mediafiletypes.h"
 #include "player/ui/preferencesdialog.h"
 #include "player/ui/reportthread.h"
 #include "widgets/kpplayseekingbar.h"
@@ -42,18 +43,6 @@
 #include <QToolButton>
 #include <QUrl>
 
-namespace {
-
-// Qt's file dialog separates the patterns of one filter by spaces; with ";"
-// the whole list would be read as a single pattern that matches nothing.
-const char* const kMediaPatterns =
-    "(*.ts *.mts *.m2ts *.trp *.tp *.mpg *.mpeg *.mpeg2 *.vob *.dat *.mp4 *.m4v *.rm *.rmvb "
-    "*.wmv *.asf *.mkv *.avi *.3gp *.3g2 *.flv *.swf *.f4v *.mpv *.mod *.tod *.qt *.mov *.dv "
-    "*.dif *.mjpg *.mjpeg *.webm *.MXF *.mxf *.mp3 *.mp2 *.aac *.ac3 *.wav *.wma *.m4a *.ra "
-    "*.ram *.ogg *.au *.aif *.aiff *.ape *.flac);;";
-
-} // namespace
-
 // --- Construction -----------------------------------------------------------
 
 MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
@@ -74,8 +63,8 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
     }
     m_ui.btnNavPanel->hide();
     // "*" rather than "*.*": files without an extension are files too.
-    m_fileFilter = tr("Media Files") + QLatin1String(kMediaPatterns) + tr("All Files")
-                   + QStringLiteral(" (*)");
+    m_fileFilter = tr("Media Files") + MediaFileTypes::mediaPatterns() + QStringLiteral(";;")
+                   + tr("All Files") + QStringLiteral(" (*)");
     m_waitingLabel = new QLabel(m_ui.videoWidget);
     m_waitingLabel->setObjectName(QStringLiteral("lblWaiting"));
     m_waitingLabel->setAlignment(Qt::AlignCenter);
@@ -91,6 +80,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
     connectPlayer();
     setupControlBar();
     setupGroups();
+    setupPlaylist();
     restoreVolume();
     auto* escape = new QAction(this);
     escape->setShortcut(Qt::Key_Escape);
@@ -598,6 +588,7 @@ void MainWindow::changeEvent(QEvent* event)
     if (event->type() != QEvent::LanguageChange)
         return;
     m_ui.retranslateUi();
+    retranslatePlaylist();
     fillBanner();
     if (m_player->state() != QVlcPlayer::Idle) {
         updateMediaName();

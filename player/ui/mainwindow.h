@@ -3,6 +3,7 @@
 #include "player/engine/vlcrecords.h"
 #include "player/ui/mainwindowform.h"
 #include "player/ui/playercontrolstates.h"
+#include "player/ui/playlist.h"
 #include "player/ui/recentfiles.h"
 #include "player/ui/resumepoints.h"
 
@@ -13,6 +14,7 @@
 class FfAddFileProcessingDlg;
 class FormControlPanel;
 class MainWindowBase;
+class PlaylistMenu;
 class QBluRayMenu;
 class QLabel;
 class QMovie;
@@ -55,6 +57,8 @@ public:
     void runClosingSteps();
     // Drives or mounts changed: refresh disc lists and stop a disc that went away.
     void onDevicesChanged();
+    const Playlist& playlist() const { return m_playlist; }
+    PlaylistMenu* playlistMenu() const { return m_playlistMenu; }
 
 Q_SIGNALS:
     void onReloadDevice();
@@ -79,6 +83,18 @@ public Q_SLOTS:
     void actionOpenRecFile();
     void openFileByName(QString strPath);
     void acceptDropFile();
+    // Several paths play one after another; one path opens as openFileByName().
+    void openFiles(const QStringList& paths);
+    // A path handed over by a later start: added to the playlist, and played
+    // when nothing plays.
+    void enqueueMedia(const QString& path);
+    void playEntry(int index);
+    void playNextEntry();
+    void playPreviousEntry();
+    void setRepeatMode(int repeat);
+    void clearPlaylist();
+    void openMediaFolder();
+    void addSubtitleFile();
 
 private Q_SLOTS:
     void openFile();
@@ -166,6 +182,14 @@ private:
     void showMessage(const QString& text);
 
     void openBluray(const QString& root);
+    bool openMedia(const QString& path);
+    void setupPlaylist();
+    void retranslatePlaylist();
+    void onMediaEnded();
+    void playlistChanged();
+    bool canAddSubtitles() const;
+    bool addSubtitles(const QStringList& paths);
+    void addSubtitleFileEntry();
     void forgetMedia();
     void rememberRecent(const QString& location);
     void withdrawRecent();
@@ -247,4 +271,10 @@ private:
     ResumePoints m_resume;
     PlatformScreenSaverInhibitor* m_screenSaver = nullptr;
     PlatformDiscEjector* m_ejector = nullptr;
+    Playlist m_playlist;
+    PlaylistMenu* m_playlistMenu = nullptr;
+    QAction* m_openFolderAction = nullptr;
+    // The media played to its end and the next entry opens: the idle state in
+    // between leaves the picture area (and full screen) as it is.
+    bool m_advancing = false;
 };

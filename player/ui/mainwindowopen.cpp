@@ -73,10 +73,10 @@ QString existingFolder(QString folder)
 void MainWindow::openFile()
 {
     const QString folder = existingFolder(QFileInfo(lastSelectedVideoFilePath()).path());
-    const QString path =
-        QFileDialog::getOpenFileName(this, tr("Open File"), folder, m_fileFilter);
-    if (!path.trimmed().isEmpty())
-        openFileByName(path);
+    QStringList paths =
+        QFileDialog::getOpenFileNames(this, tr("Open File"), folder, m_fileFilter);
+    paths.removeIf([](const QString& path) { return path.trimmed().isEmpty(); });
+    openFiles(paths);
 }
 
 void MainWindow::openFolder()
@@ -134,16 +134,17 @@ void MainWindow::dropEvent(QDropEvent* event)
 
 void MainWindow::acceptDropFile()
 {
-    if (!m_dropList.isEmpty())
-        openFileByName(m_dropList.first());
+    // Subtitle files dropped on a playing file go with it.
+    if (!addSubtitles(m_dropList))
+        openFiles(m_dropList);
 }
 
 void MainWindow::onPlayFromFile()
 {
-    // Each path taken from the slot is gone from it, so each opens once; they
-    // come in the order the later starts handed them over.
+    // Each path taken from the slot is gone from it, so each is added once;
+    // they come in the order the later starts handed them over.
     for (const QString& path : m_handover->takePaths())
-        openFileByName(path);
+        enqueueMedia(path);
 }
 
 void MainWindow::storeCurrentResumePoint()
@@ -163,10 +164,22 @@ void MainWindow::setNavPanelShown(bool shown)
 
 void MainWindow::openFileByName(QString strPath)
 {
+    // Opened on its own, a media is the whole playlist.
+    if (openMedia(strPath)) {
+        m_playlist.replace({strPath});
+        m_playlist.setCurrent(0);
+        playlistChanged();
+    }
+}
+
+// True when the path opens (or will, once the disc being read is open).
+bool MainWindow::openMedia(const QString& strPath)
+{
+    m_advancing = false;
     // A disc is being read behind its modal notice; this waits until it is open.
     if (m_loadingDisc) {
         m_deferredPath = strPath;
-        return;
+        return true;
     }
     // Paused media keeps its place as much as playing media does.
     storeCurrentResumePoint();
@@ -181,13 +194,14 @@ void MainWindow::openFileByName(QString strPath)
         setDeinterlaceMode(mode);
         setLastSelectedVideoFilePath(strPath);
         rememberRecent(strPath);
+        return true;
     } else if (info.isDir()) {
         const QString root = findBlurayRoot(strPath);
         if (findDvdRoot(strPath).isEmpty() && !root.isEmpty()) {
             forgetMedia();
             openBluray(root);
             setDeinterlaceMode(mode);
-            return;
+            return true;
         }
         if (!findDvdRoot(strPath).isEmpty() || !findAudioCdRoot(strPath).isEmpty())
             setNavPanelShown(false);
@@ -196,6 +210,7 @@ void MainWindow::openFileByName(QString strPath)
     } else {
         openFile();
     }
+    return false;
 }
 
 void MainWindow::forgetMedia()
@@ -273,7 +288,7 @@ void MainWindow::openDeferredPath()
     const QString path = m_deferredPath;
     m_deferredPath.clear();
     // Queued, so that hand-overs arriving during each load never nest the opens.
-    QTimer::singleShot(0, this, [this, path] { openFileByName(path); });
+    QTimer::singleShot(0, this, [this, path] { openMedia(path); });
 }
 
 void MainWindow::releaseReportThread()

@@ -80,6 +80,9 @@ void MainWindow::updateUiControl(int state)
     if (state == QVlcPlayer::Idle) {
         storeCurrentResumePoint();
         m_positionKnown = false;
+        // The next playlist entry opens at once; the picture area stays.
+        if (m_advancing)
+            return;
     } else if (isPlayingState(state) && m_recentUnconfirmed) {
         // The media opened: its entry is kept at once, so a crash later in the
         // session does not lose it.
@@ -423,6 +426,7 @@ void MainWindow::onTrackInfoChanged()
                                 SLOT(onAudioTrackMenuAboutToShow()));
     m_hasSubtitles = buildTrackMenu(m_ui.menuSubtitle_Track, VlcSubtitleTrack,
                                     SLOT(setSubtitleTrack()), SLOT(onSubtitleTrackMenuAboutToShow()));
+    addSubtitleFileEntry();
     updateUiControl(m_player->state());
 }
 

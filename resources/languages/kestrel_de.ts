@@ -356,6 +356,34 @@
         <translation>Extras</translation>
     </message>
     <message>
+        <source>Open &amp;Folder...</source>
+        <translation>&amp;Ordner öffnen...</translation>
+    </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>Ordner öffnen</translation>
+    </message>
+    <message>
+        <source>This folder holds no media files.</source>
+        <translation>Dieser Ordner enthält keine Mediendateien.</translation>
+    </message>
+    <message>
+        <source>The subtitle file could not be loaded.</source>
+        <translation>Die Untertiteldatei konnte nicht geladen werden.</translation>
+    </message>
+    <message>
+        <source>Subtitle Files</source>
+        <translation>Untertiteldateien</translation>
+    </message>
+    <message>
+        <source>Add Subtitle File</source>
+        <translation>Untertiteldatei hinzufügen</translation>
+    </message>
+    <message>
+        <source>Add Subtitle File...</source>
+        <translation>Untertiteldatei hinzufügen...</translation>
+    </message>
+    <message>
         <source>The disc could not be ejected.</source>
         <translation>Die Disc konnte nicht ausgeworfen werden.</translation>
     </message>
@@ -398,6 +426,10 @@
         <translation>Hauptfenster wird vorbereitet...</translation>
     </message>
     <message>
+        <source>Cannot open %1 in the running copy: %2.</source>
+        <translation>%1 kann nicht in der laufenden Kopie geöffnet werden: %2.</translation>
+    </message>
+    <message>
         <source>the running copy cannot be reached</source>
         <translation>die laufende Kopie ist nicht erreichbar</translation>
     </message>
@@ -410,27 +442,12 @@
         <translation>die laufende Kopie nimmt ihn nicht an</translation>
     </message>
     <message>
-        <source>Cannot open %1 in the running copy: %2.</source>
-        <translation>%1 kann nicht in der laufenden Kopie geöffnet werden: %2.</translation>
-    </message>
-    <message>
         <source>The product configuration %1 is missing or damaged: its name and GUID cannot be read. Please reinstall the program.</source>
         <translation>Die Produktkonfiguration %1 fehlt oder ist beschädigt: Name und GUID sind nicht lesbar. Bitte installieren Sie das Programm neu.</translation>
     </message>
     <message>
         <source>Error</source>
         <translation>Fehler</translation>
-    </message>
-</context>
-<context>
-    <name>PlatformUserSharedMemory</name>
-    <message>
-        <source>A shared memory segment under %1 belongs to another user or others may use it; a new one replaces it.</source>
-        <translation>Ein gemeinsamer Speicherbereich unter %1 gehört einem anderen Benutzer oder ist für andere zugänglich; ein neuer ersetzt ihn.</translation>
-    </message>
-    <message>
-        <source>A shared memory segment under %1 belongs to another user or others may use it; it is not used.</source>
-        <translation>Ein gemeinsamer Speicherbereich unter %1 gehört einem anderen Benutzer oder ist für andere zugänglich; er wird nicht verwendet.</translation>
     </message>
 </context>
 <context>
@@ -454,6 +471,48 @@
     <message>
         <source>Cannot eject %1</source>
         <translation>%1 kann nicht ausgeworfen werden</translation>
+    </message>
+</context>
+<context>
+    <name>PlatformUserSharedMemory</name>
+    <message>
+        <source>A shared memory segment under %1 belongs to another user or others may use it; a new one replaces it.</source>
+        <translation>Ein gemeinsamer Speicherbereich unter %1 gehört einem anderen Benutzer oder ist für andere zugänglich; ein neuer ersetzt ihn.</translation>
+    </message>
+    <message>
+        <source>A shared memory segment under %1 belongs to another user or others may use it; it is not used.</source>
+        <translation>Ein gemeinsamer Speicherbereich unter %1 gehört einem anderen Benutzer oder ist für andere zugänglich; er wird nicht verwendet.</translation>
+    </message>
+</context>
+<context>
+    <name>PlaylistMenu</name>
+    <message>
+        <source>Playlist</source>
+        <translation>Wiedergabeliste</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Nächster</translation>
+    </message>
+    <message>
+        <source>Previous</source>
+        <translation>Vorheriger</translation>
+    </message>
+    <message>
+        <source>Repeat: Off</source>
+        <translation>Wiederholen: Aus</translation>
+    </message>
+    <message>
+        <source>Repeat: One</source>
+        <translation>Wiederholen: Einen</translation>
+    </message>
+    <message>
+        <source>Repeat: All</source>
+        <translation>Wiederholen: Alle</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Leeren</translation>
     </message>
 </context>
 <context>

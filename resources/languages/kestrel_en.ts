@@ -356,6 +356,34 @@
         <translation>Tools</translation>
     </message>
     <message>
+        <source>Open &amp;Folder...</source>
+        <translation>Open &amp;Folder...</translation>
+    </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>Open Folder</translation>
+    </message>
+    <message>
+        <source>This folder holds no media files.</source>
+        <translation>This folder holds no media files.</translation>
+    </message>
+    <message>
+        <source>The subtitle file could not be loaded.</source>
+        <translation>The subtitle file could not be loaded.</translation>
+    </message>
+    <message>
+        <source>Subtitle Files</source>
+        <translation>Subtitle Files</translation>
+    </message>
+    <message>
+        <source>Add Subtitle File</source>
+        <translation>Add Subtitle File</translation>
+    </message>
+    <message>
+        <source>Add Subtitle File...</source>
+        <translation>Add Subtitle File...</translation>
+    </message>
+    <message>
         <source>The disc could not be ejected.</source>
         <translation>The disc could not be ejected.</translation>
     </message>
@@ -398,6 +426,10 @@
         <translation>Preparing main window...</translation>
     </message>
     <message>
+        <source>Cannot open %1 in the running copy: %2.</source>
+        <translation>Cannot open %1 in the running copy: %2.</translation>
+    </message>
+    <message>
         <source>the running copy cannot be reached</source>
         <translation>the running copy cannot be reached</translation>
     </message>
@@ -410,27 +442,12 @@
         <translation>the running copy does not take it</translation>
     </message>
     <message>
-        <source>Cannot open %1 in the running copy: %2.</source>
-        <translation>Cannot open %1 in the running copy: %2.</translation>
-    </message>
-    <message>
         <source>The product configuration %1 is missing or damaged: its name and GUID cannot be read. Please reinstall the program.</source>
         <translation>The product configuration %1 is missing or damaged: its name and GUID cannot be read. Please reinstall the program.</translation>
     </message>
     <message>
         <source>Error</source>
         <translation>Error</translation>
-    </message>
-</context>
-<context>
-    <name>PlatformUserSharedMemory</name>
-    <message>
-        <source>A shared memory segment under %1 belongs to another user or others may use it; a new one replaces it.</source>
-        <translation>A shared memory segment under %1 belongs to another user or others may use it; a new one replaces it.</translation>
-    </message>
-    <message>
-        <source>A shared memory segment under %1 belongs to another user or others may use it; it is not used.</source>
-        <translation>A shared memory segment under %1 belongs to another user or others may use it; it is not used.</translation>
     </message>
 </context>
 <context>
@@ -454,6 +471,48 @@
     <message>
         <source>Cannot eject %1</source>
         <translation>Cannot eject %1</translation>
+    </message>
+</context>
+<context>
+    <name>PlatformUserSharedMemory</name>
+    <message>
+        <source>A shared memory segment under %1 belongs to another user or others may use it; a new one replaces it.</source>
+        <translation>A shared memory segment under %1 belongs to another user or others may use it; a new one replaces it.</translation>
+    </message>
+    <message>
+        <source>A shared memory segment under %1 belongs to another user or others may use it; it is not used.</source>
+        <translation>A shared memory segment under %1 belongs to another user or others may use it; it is not used.</translation>
+    </message>
+</context>
+<context>
+    <name>PlaylistMenu</name>
+    <message>
+        <source>Playlist</source>
+        <translation>Playlist</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Next</translation>
+    </message>
+    <message>
+        <source>Previous</source>
+        <translation>Previous</translation>
+    </message>
+    <message>
+        <source>Repeat: Off</source>
+        <translation>Repeat: Off</translation>
+    </message>
+    <message>
+        <source>Repeat: One</source>
+        <translation>Repeat: One</translation>
+    </message>
+    <message>
+        <source>Repeat: All</source>
+        <translation>Repeat: All</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Clear</translation>
     </message>
 </context>
 <context>

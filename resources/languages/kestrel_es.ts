@@ -356,6 +356,34 @@
         <translation>Herramientas</translation>
     </message>
     <message>
+        <source>Open &amp;Folder...</source>
+        <translation>Abrir &amp;carpeta...</translation>
+    </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>Abrir carpeta</translation>
+    </message>
+    <message>
+        <source>This folder holds no media files.</source>
+        <translation>Esta carpeta no contiene archivos multimedia.</translation>
+    </message>
+    <message>
+        <source>The subtitle file could not be loaded.</source>
+        <translation>No se pudo cargar el archivo de subtítulos.</translation>
+    </message>
+    <message>
+        <source>Subtitle Files</source>
+        <translation>Archivos de subtítulos</translation>
+    </message>
+    <message>
+        <source>Add Subtitle File</source>
+        <translation>Añadir archivo de subtítulos</translation>
+    </message>
+    <message>
+        <source>Add Subtitle File...</source>
+        <translation>Añadir archivo de subtítulos...</translation>
+    </message>
+    <message>
         <source>The disc could not be ejected.</source>
         <translation>No se pudo expulsar el disco.</translation>
     </message>
@@ -398,6 +426,10 @@
         <translation>Preparando la ventana principal...</translation>
     </message>
     <message>
+        <source>Cannot open %1 in the running copy: %2.</source>
+        <translation>No se puede abrir %1 en la copia en ejecución: %2.</translation>
+    </message>
+    <message>
         <source>the running copy cannot be reached</source>
         <translation>no se puede acceder a la copia en ejecución</translation>
     </message>
@@ -410,27 +442,12 @@
         <translation>la copia en ejecución no la acepta</translation>
     </message>
     <message>
-        <source>Cannot open %1 in the running copy: %2.</source>
-        <translation>No se puede abrir %1 en la copia en ejecución: %2.</translation>
-    </message>
-    <message>
         <source>The product configuration %1 is missing or damaged: its name and GUID cannot be read. Please reinstall the program.</source>
         <translation>La configuración del producto %1 falta o está dañada: no se pueden leer su nombre y su GUID. Vuelva a instalar el programa.</translation>
     </message>
     <message>
         <source>Error</source>
         <translation>Error</translation>
-    </message>
-</context>
-<context>
-    <name>PlatformUserSharedMemory</name>
-    <message>
-        <source>A shared memory segment under %1 belongs to another user or others may use it; a new one replaces it.</source>
-        <translation>Un segmento de memoria compartida en %1 pertenece a otro usuario o lo pueden usar otros; uno nuevo lo sustituye.</translation>
-    </message>
-    <message>
-        <source>A shared memory segment under %1 belongs to another user or others may use it; it is not used.</source>
-        <translation>Un segmento de memoria compartida en %1 pertenece a otro usuario o lo pueden usar otros; no se utiliza.</translation>
     </message>
 </context>
 <context>
@@ -454,6 +471,48 @@
     <message>
         <source>Cannot eject %1</source>
         <translation>No se puede expulsar %1</translation>
+    </message>
+</context>
+<context>
+    <name>PlatformUserSharedMemory</name>
+    <message>
+        <source>A shared memory segment under %1 belongs to another user or others may use it; a new one replaces it.</source>
+        <translation>Un segmento de memoria compartida en %1 pertenece a otro usuario o lo pueden usar otros; uno nuevo lo sustituye.</translation>
+    </message>
+    <message>
+        <source>A shared memory segment under %1 belongs to another user or others may use it; it is not used.</source>
+        <translation>Un segmento de memoria compartida en %1 pertenece a otro usuario o lo pueden usar otros; no se utiliza.</translation>
+    </message>
+</context>
+<context>
+    <name>PlaylistMenu</name>
+    <message>
+        <source>Playlist</source>
+        <translation>Lista de reproducción</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Siguiente</translation>
+    </message>
+    <message>
+        <source>Previous</source>
+        <translation>Anterior</translation>
+    </message>
+    <message>
+        <source>Repeat: Off</source>
+        <translation>Repetir: no</translation>
+    </message>
+    <message>
+        <source>Repeat: One</source>
+        <translation>Repetir: una</translation>
+    </message>
+    <message>
+        <source>Repeat: All</source>
+        <translation>Repetir: todas</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Borrar</translation>
     </message>
 </context>
 <context>

@@ -356,6 +356,34 @@
         <translation>Outils</translation>
     </message>
     <message>
+        <source>Open &amp;Folder...</source>
+        <translation>Ouvrir un &amp;dossier...</translation>
+    </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>Ouvrir un dossier</translation>
+    </message>
+    <message>
+        <source>This folder holds no media files.</source>
+        <translation>Ce dossier ne contient aucun fichier multimédia.</translation>
+    </message>
+    <message>
+        <source>The subtitle file could not be loaded.</source>
+        <translation>Le fichier de sous-titres n&apos;a pas pu être chargé.</translation>
+    </message>
+    <message>
+        <source>Subtitle Files</source>
+        <translation>Fichiers de sous-titres</translation>
+    </message>
+    <message>
+        <source>Add Subtitle File</source>
+        <translation>Ajouter un fichier de sous-titres</translation>
+    </message>
+    <message>
+        <source>Add Subtitle File...</source>
+        <translation>Ajouter un fichier de sous-titres...</translation>
+    </message>
+    <message>
         <source>The disc could not be ejected.</source>
         <translation>Le disque n&apos;a pas pu être éjecté.</translation>
     </message>
@@ -398,6 +426,10 @@
         <translation>Préparation de la fenêtre principale...</translation>
     </message>
     <message>
+        <source>Cannot open %1 in the running copy: %2.</source>
+        <translation>Impossible d&apos;ouvrir %1 dans la copie en cours d&apos;exécution : %2.</translation>
+    </message>
+    <message>
         <source>the running copy cannot be reached</source>
         <translation>la copie en cours d&apos;exécution est injoignable</translation>
     </message>
@@ -410,27 +442,12 @@
         <translation>la copie en cours d&apos;exécution ne le prend pas</translation>
     </message>
     <message>
-        <source>Cannot open %1 in the running copy: %2.</source>
-        <translation>Impossible d&apos;ouvrir %1 dans la copie en cours d&apos;exécution : %2.</translation>
-    </message>
-    <message>
         <source>The product configuration %1 is missing or damaged: its name and GUID cannot be read. Please reinstall the program.</source>
         <translation>La configuration du produit %1 est absente ou endommagée : son nom et son GUID sont illisibles. Veuillez réinstaller le programme.</translation>
     </message>
     <message>
         <source>Error</source>
         <translation>Erreur</translation>
-    </message>
-</context>
-<context>
-    <name>PlatformUserSharedMemory</name>
-    <message>
-        <source>A shared memory segment under %1 belongs to another user or others may use it; a new one replaces it.</source>
-        <translation>Un segment de mémoire partagée sous %1 appartient à un autre utilisateur ou d&apos;autres peuvent s&apos;en servir ; un nouveau le remplace.</translation>
-    </message>
-    <message>
-        <source>A shared memory segment under %1 belongs to another user or others may use it; it is not used.</source>
-        <translation>Un segment de mémoire partagée sous %1 appartient à un autre utilisateur ou d&apos;autres peuvent s&apos;en servir ; il n&apos;est pas utilisé.</translation>
     </message>
 </context>
 <context>
@@ -454,6 +471,48 @@
     <message>
         <source>Cannot eject %1</source>
         <translation>Impossible d'éjecter %1</translation>
+    </message>
+</context>
+<context>
+    <name>PlatformUserSharedMemory</name>
+    <message>
+        <source>A shared memory segment under %1 belongs to another user or others may use it; a new one replaces it.</source>
+        <translation>Un segment de mémoire partagée sous %1 appartient à un autre utilisateur ou d&apos;autres peuvent s&apos;en servir ; un nouveau le remplace.</translation>
+    </message>
+    <message>
+        <source>A shared memory segment under %1 belongs to another user or others may use it; it is not used.</source>
+        <translation>Un segment de mémoire partagée sous %1 appartient à un autre utilisateur ou d&apos;autres peuvent s&apos;en servir ; il n&apos;est pas utilisé.</translation>
+    </message>
+</context>
+<context>
+    <name>PlaylistMenu</name>
+    <message>
+        <source>Playlist</source>
+        <translation>Liste de lecture</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Suivant</translation>
+    </message>
+    <message>
+        <source>Previous</source>
+        <translation>Précédent</translation>
+    </message>
+    <message>
+        <source>Repeat: Off</source>
+        <translation>Répéter : non</translation>
+    </message>
+    <message>
+        <source>Repeat: One</source>
+        <translation>Répéter : une</translation>
+    </message>
+    <message>
+        <source>Repeat: All</source>
+        <translation>Répéter : toutes</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Effacer</translation>
     </message>
 </context>
 <context>

@@ -356,6 +356,34 @@
         <translation>ツール</translation>
     </message>
     <message>
+        <source>Open &amp;Folder...</source>
+        <translation>フォルダーを開く(&amp;F)...</translation>
+    </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>フォルダーを開く</translation>
+    </message>
+    <message>
+        <source>This folder holds no media files.</source>
+        <translation>このフォルダーにはメディアファイルがありません。</translation>
+    </message>
+    <message>
+        <source>The subtitle file could not be loaded.</source>
+        <translation>字幕ファイルを読み込めませんでした。</translation>
+    </message>
+    <message>
+        <source>Subtitle Files</source>
+        <translation>字幕ファイル</translation>
+    </message>
+    <message>
+        <source>Add Subtitle File</source>
+        <translation>字幕ファイルを追加</translation>
+    </message>
+    <message>
+        <source>Add Subtitle File...</source>
+        <translation>字幕ファイルを追加...</translation>
+    </message>
+    <message>
         <source>The disc could not be ejected.</source>
         <translation>ディスクを取り出せませんでした。</translation>
     </message>
@@ -398,6 +426,10 @@
         <translation>メインウィンドウを準備しています...</translation>
     </message>
     <message>
+        <source>Cannot open %1 in the running copy: %2.</source>
+        <translation>%1 を実行中のコピーで開けません: %2。</translation>
+    </message>
+    <message>
         <source>the running copy cannot be reached</source>
         <translation>実行中のコピーに接続できません</translation>
     </message>
@@ -410,27 +442,12 @@
         <translation>実行中のコピーが受け取りません</translation>
     </message>
     <message>
-        <source>Cannot open %1 in the running copy: %2.</source>
-        <translation>%1 を実行中のコピーで開けません: %2。</translation>
-    </message>
-    <message>
         <source>The product configuration %1 is missing or damaged: its name and GUID cannot be read. Please reinstall the program.</source>
         <translation>製品構成ファイル %1 が見つからないか破損しています。名前と GUID を読み取れません。プログラムを再インストールしてください。</translation>
     </message>
     <message>
         <source>Error</source>
         <translation>エラー</translation>
-    </message>
-</context>
-<context>
-    <name>PlatformUserSharedMemory</name>
-    <message>
-        <source>A shared memory segment under %1 belongs to another user or others may use it; a new one replaces it.</source>
-        <translation>%1 の共有メモリセグメントは他のユーザーのものか、他者が使用できる状態です。新しいものに置き換えます。</translation>
-    </message>
-    <message>
-        <source>A shared memory segment under %1 belongs to another user or others may use it; it is not used.</source>
-        <translation>%1 の共有メモリセグメントは他のユーザーのものか、他者が使用できる状態です。使用しません。</translation>
     </message>
 </context>
 <context>
@@ -454,6 +471,48 @@
     <message>
         <source>Cannot eject %1</source>
         <translation>%1 を取り出せません</translation>
+    </message>
+</context>
+<context>
+    <name>PlatformUserSharedMemory</name>
+    <message>
+        <source>A shared memory segment under %1 belongs to another user or others may use it; a new one replaces it.</source>
+        <translation>%1 の共有メモリセグメントは他のユーザーのものか、他者が使用できる状態です。新しいものに置き換えます。</translation>
+    </message>
+    <message>
+        <source>A shared memory segment under %1 belongs to another user or others may use it; it is not used.</source>
+        <translation>%1 の共有メモリセグメントは他のユーザーのものか、他者が使用できる状態です。使用しません。</translation>
+    </message>
+</context>
+<context>
+    <name>PlaylistMenu</name>
+    <message>
+        <source>Playlist</source>
+        <translation>プレイリスト</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>次へ</translation>
+    </message>
+    <message>
+        <source>Previous</source>
+        <translation>前へ</translation>
+    </message>
+    <message>
+        <source>Repeat: Off</source>
+        <translation>リピート: オフ</translation>
+    </message>
+    <message>
+        <source>Repeat: One</source>
+        <translation>リピート: 1 項目</translation>
+    </message>
+    <message>
+        <source>Repeat: All</source>
+        <translation>リピート: すべて</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>クリア</translation>
     </message>
 </context>
 <context>

@@ -356,6 +356,34 @@
         <translation>工具</translation>
     </message>
     <message>
+        <source>Open &amp;Folder...</source>
+        <translation>打开文件夹(&amp;F)...</translation>
+    </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>打开文件夹</translation>
+    </message>
+    <message>
+        <source>This folder holds no media files.</source>
+        <translation>此文件夹中没有媒体文件。</translation>
+    </message>
+    <message>
+        <source>The subtitle file could not be loaded.</source>
+        <translation>无法加载字幕文件。</translation>
+    </message>
+    <message>
+        <source>Subtitle Files</source>
+        <translation>字幕文件</translation>
+    </message>
+    <message>
+        <source>Add Subtitle File</source>
+        <translation>添加字幕文件</translation>
+    </message>
+    <message>
+        <source>Add Subtitle File...</source>
+        <translation>添加字幕文件...</translation>
+    </message>
+    <message>
         <source>The disc could not be ejected.</source>
         <translation>无法弹出光盘。</translation>
     </message>
@@ -398,6 +426,10 @@
         <translation>正在准备主窗口...</translation>
     </message>
     <message>
+        <source>Cannot open %1 in the running copy: %2.</source>
+        <translation>无法在正在运行的程序中打开 %1：%2。</translation>
+    </message>
+    <message>
         <source>the running copy cannot be reached</source>
         <translation>无法连接正在运行的程序</translation>
     </message>
@@ -410,27 +442,12 @@
         <translation>正在运行的程序未接收</translation>
     </message>
     <message>
-        <source>Cannot open %1 in the running copy: %2.</source>
-        <translation>无法在正在运行的程序中打开 %1：%2。</translation>
-    </message>
-    <message>
         <source>The product configuration %1 is missing or damaged: its name and GUID cannot be read. Please reinstall the program.</source>
         <translation>产品配置文件 %1 缺失或已损坏：无法读取其名称和 GUID。请重新安装本程序。</translation>
     </message>
     <message>
         <source>Error</source>
         <translation>错误</translation>
-    </message>
-</context>
-<context>
-    <name>PlatformUserSharedMemory</name>
-    <message>
-        <source>A shared memory segment under %1 belongs to another user or others may use it; a new one replaces it.</source>
-        <translation>%1 下的共享内存段属于其他用户或可被他人使用；已用新的共享内存段替换。</translation>
-    </message>
-    <message>
-        <source>A shared memory segment under %1 belongs to another user or others may use it; it is not used.</source>
-        <translation>%1 下的共享内存段属于其他用户或可被他人使用；不予使用。</translation>
     </message>
 </context>
 <context>
@@ -454,6 +471,48 @@
     <message>
         <source>Cannot eject %1</source>
         <translation>无法弹出 %1</translation>
+    </message>
+</context>
+<context>
+    <name>PlatformUserSharedMemory</name>
+    <message>
+        <source>A shared memory segment under %1 belongs to another user or others may use it; a new one replaces it.</source>
+        <translation>%1 下的共享内存段属于其他用户或可被他人使用；已用新的共享内存段替换。</translation>
+    </message>
+    <message>
+        <source>A shared memory segment under %1 belongs to another user or others may use it; it is not used.</source>
+        <translation>%1 下的共享内存段属于其他用户或可被他人使用；不予使用。</translation>
+    </message>
+</context>
+<context>
+    <name>PlaylistMenu</name>
+    <message>
+        <source>Playlist</source>
+        <translation>播放列表</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>下一个</translation>
+    </message>
+    <message>
+        <source>Previous</source>
+        <translation>上一个</translation>
+    </message>
+    <message>
+        <source>Repeat: Off</source>
+        <translation>重复：关</translation>
+    </message>
+    <message>
+        <source>Repeat: One</source>
+        <translation>重复：单个</translation>
+    </message>
+    <message>
+        <source>Repeat: All</source>
+        <translation>重复：全部</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>清除</translation>
     </message>
 </context>
 <context>

@@ -381,9 +381,9 @@ private Q_SLOTS:
 
         // The window reads the slot on this thread's event loop, so each
         // hand-over waits here until the playlist took the one before.
-        QVERIFY(uxHandoverSlot::handOver(uxProductInfo::instance()->guid(), clipA()));
+        QCOMPARE(uxHandoverSlot::handOver(uxProductInfo::instance()->guid(), clipA()), uxHandoverSlot::Delivered);
         QTRY_COMPARE(playlist().size(), 2);
-        QVERIFY(uxHandoverSlot::handOver(uxProductInfo::instance()->guid(), clipB()));
+        QCOMPARE(uxHandoverSlot::handOver(uxProductInfo::instance()->guid(), clipB()), uxHandoverSlot::Delivered);
         QTRY_COMPARE(playlist().size(), 3);
         QCOMPARE(playlist().entries(), QStringList({longClip(), clipA(), clipB()}));
         QCOMPARE(m_window->resumeKey(), longClip());
@@ -392,7 +392,7 @@ private Q_SLOTS:
         QMetaObject::invokeMethod(m_window, "onBtnStopClicked", Qt::DirectConnection);
         QVERIFY(m_probe->waitForIdle());
         m_probe->clear();
-        QVERIFY(uxHandoverSlot::handOver(uxProductInfo::instance()->guid(), clipC()));
+        QCOMPARE(uxHandoverSlot::handOver(uxProductInfo::instance()->guid(), clipC()), uxHandoverSlot::Delivered);
         QVERIFY(m_probe->waitForState(QVlcPlayer::Started, 10000));
         QCOMPARE(m_window->resumeKey(), clipC());
         QCOMPARE(playlist().current(), 3);

@@ -87,6 +87,7 @@ public Q_SLOTS:
     void openFiles(const QStringList& paths);
     // A path handed over by a later start: added to the playlist, and played
     // when nothing plays.
+    void enqueueMedia(const QStringList& paths);
     void enqueueMedia(const QString& path);
     void playEntry(int index);
     void playNextEntry();

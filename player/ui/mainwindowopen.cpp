@@ -143,8 +143,7 @@ void MainWindow::onPlayFromFile()
 {
     // Each path taken from the slot is gone from it, so each is added once;
     // they come in the order the later starts handed them over.
-    for (const QString& path : m_handover->takePaths())
-        enqueueMedia(path);
+    enqueueMedia(m_handover->takePaths());
 }
 
 void MainWindow::storeCurrentResumePoint()

@@ -87,17 +87,30 @@ void MainWindow::openFiles(const QStringList& paths)
 
 void MainWindow::enqueueMedia(const QString& path)
 {
-    // What is not there opens as it always did: the Open File dialog asks.
-    if (!QFileInfo::exists(path)) {
-        openFileByName(path);
-        return;
+    enqueueMedia(QStringList{path});
+}
+
+// Whether anything plays is decided once for the whole batch: the first
+// entry's open has not changed the player's state yet when the next arrives.
+void MainWindow::enqueueMedia(const QStringList& paths)
+{
+    const bool idle = m_player->state() == QVlcPlayer::Idle && !m_advancing;
+    int first = -1;
+    for (const QString& path : paths) {
+        // What is not there opens as it always did: the Open File dialog asks.
+        if (!QFileInfo::exists(path)) {
+            openFileByName(path);
+            return;
+        }
+        if (addSubtitles({path}))
+            continue;
+        const int index = m_playlist.append(path);
+        if (first < 0)
+            first = index;
     }
-    if (addSubtitles({path}))
-        return;
-    const int index = m_playlist.append(path);
     playlistChanged();
-    if (m_player->state() == QVlcPlayer::Idle && !m_advancing)
-        playEntry(index);
+    if (idle && first >= 0)
+        playEntry(first);
 }
 
 void MainWindow::playEntry(int index)

@@ -17,6 +17,7 @@
 #include "player/ui/adjustdialog.h"
 #include "player/ui/formcontrolpanel.h"
 #include "player/ui/mainwindowbase.h"
+#include "player/ui/onscreentext.h"
 #include "player/ui/preferencesdialog.h"
 #include "player/ui/reportthread.h"
 #include "widgets/kpplayseekingbar.h"
@@ -76,6 +77,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
     m_waitingLabel->setAlignment(Qt::AlignCenter);
     m_waitingLabel->hide();
     m_waitingLabel->lower();
+    m_onScreenText = new OnScreenText(m_ui.videoWidget, m_ui.lblPlayPosition->font());
     if (productSwitch("enableVideoInput"))
         m_recent.load();
     m_ui.menuRecent_File->setEnabled(!m_recent.first().isEmpty());
@@ -87,11 +89,8 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
     setupControlBar();
     setupGroups();
     restoreVolume();
-    auto* escape = new QAction(this);
-    escape->setShortcut(Qt::Key_Escape);
-    connect(escape, &QAction::triggered, this, &MainWindow::OutFullScreen);
-    addAction(escape);
     addPlayerKeys();
+    addKeys();
     fillBanner();
     m_ui.videoWidget->installEventFilter(this);
     // In full screen the pointer gets out of the picture's way when it rests.
@@ -120,21 +119,9 @@ MainWindow::~MainWindow()
     delete m_controlBar;
 }
 
-// Space plays and pauses, and the wheel over the picture sets the volume, in
-// the window as in full screen (where the picture is a window of its own).
+// The wheel over the picture sets the volume, in the window as in full screen.
 void MainWindow::addPlayerKeys()
 {
-    auto* playPause = new QAction(this);
-    playPause->setObjectName(QStringLiteral("actionPlayPause"));
-    playPause->setShortcut(Qt::Key_Space);
-    connect(playPause, &QAction::triggered, this, [this] {
-        if (isPlayingState(m_player->state()))
-            onBtnPauseClicked();
-        else
-            onBtnPlayClicked();
-    });
-    addAction(playPause);
-    m_ui.videoWidget->addAction(playPause);
     connect(m_ui.videoWidget, &VlcVideoWidget::wheel, this, [this](bool up) {
         KpPlaySeekingBar* volume = m_ui.previewVolume;
         if (volume->isEnabled())
@@ -244,7 +231,6 @@ void MainWindow::connectBar()
             &MainWindow::onPlaySeekingBarPlayPosPreChanged);
     connect(u.playSeekingBar, &QSlider::valueChanged, this,
             &MainWindow::onPlaySeekingBarPlayPosChanged);
-    connect(u.videoWidget, &VlcVideoWidget::outFullscreen, this, &MainWindow::OutFullScreen);
 }
 
 void MainWindow::connectPlayer()
@@ -471,6 +457,7 @@ void MainWindow::showBlurayMenu()
 {
     if (auto* catalog = m_blurayMenu->findChild<QListWidget*>(QStringLiteral("lstMenuCatalog")))
         catalog->clearSelection();
+    m_onScreenText->setBlocked(true);
     m_blurayMenu->show();
     m_blurayMenu->raise();
     m_blurayMenuShown = true;
@@ -481,6 +468,7 @@ void MainWindow::hideBlurayMenu()
     m_blurayMenu->hide();
     m_blurayMenu->lower();
     m_blurayMenuShown = false;
+    m_onScreenText->setBlocked(false);
 }
 
 void MainWindow::hideAudioPicture()
@@ -593,6 +581,7 @@ void MainWindow::changeEvent(QEvent* event)
     if (event->type() != QEvent::LanguageChange)
         return;
     m_ui.retranslateUi();
+    retranslateKeys();
     fillBanner();
     if (m_player->state() != QVlcPlayer::Idle) {
         updateMediaName();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "player/engine/vlcrecords.h"
+#include "player/ui/keyseek.h"
 #include "player/ui/mainwindowform.h"
 #include "player/ui/playercontrolstates.h"
 #include "player/ui/recentfiles.h"
@@ -13,6 +14,9 @@
 class FfAddFileProcessingDlg;
 class FormControlPanel;
 class MainWindowBase;
+class OnScreenText;
+class PlayerKeys;
+class QActionGroup;
 class QBluRayMenu;
 class QLabel;
 class QMovie;
@@ -53,6 +57,10 @@ public:
     void runClosingSteps();
     // Drives or mounts changed: refresh disc lists and stop a disc that went away.
     void onDevicesChanged();
+    PlayerKeys* keys() const { return m_keys; }
+    OnScreenText* onScreenText() const { return m_onScreenText; }
+    // Help > Keyboard Shortcuts, which the top-level window puts in its Help menu.
+    QAction* shortcutsAction() const { return m_shortcutsAction; }
 
 Q_SIGNALS:
     void onReloadDevice();
@@ -135,6 +143,8 @@ private Q_SLOTS:
     void onPlayFromFile();
     void onInitPreviewVolume();
     void onInitStartPoint();
+    void showKeyboardShortcuts();
+    void goToTime();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -202,6 +212,27 @@ private:
     void applyZoom(const QRect& target);
     void fullScreenTick();
 
+    // Keys (mainwindowkeys.cpp)
+    void addKeys();
+    void addTransportKeys();
+    void addSoundKeys();
+    void addSpeedKeys();
+    void addDelayKeys();
+    void addKeyMenus();
+    void retranslateKeys();
+    bool canSeekByKey() const;
+    void seekByKey(qint64 stepMs);
+    void seekToByKey(qint64 ms);
+    void stepVolume(int delta);
+    void toggleMute();
+    void setSpeed(float rate);
+    void showSpeed();
+    void onSpeedMenuAboutToShow();
+    void setDelay(bool subtitle, qint64 ms);
+    void stepDelay(bool subtitle, qint64 stepMs);
+    void showChapter();
+    void enableKeyMenus();
+
     MainWindowForm m_ui;
     QVlcPlayer* m_player = nullptr;
     QBluRayMenu* m_blurayMenu = nullptr;
@@ -242,4 +273,12 @@ private:
     QPointer<FfAddFileProcessingDlg> m_loadingDialog;
     RecentFiles m_recent;
     ResumePoints m_resume;
+    PlayerKeys* m_keys = nullptr;
+    OnScreenText* m_onScreenText = nullptr;
+    KeySeek m_keySeek;
+    QAction* m_shortcutsAction = nullptr;
+    QMenu* m_menuSpeed = nullptr;
+    QMenu* m_menuSubtitleDelay = nullptr;
+    QMenu* m_menuAudioDelay = nullptr;
+    QActionGroup* m_speedGroup = nullptr;
 };

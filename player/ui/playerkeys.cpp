@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QWidget>
+#include <algorithm>
 
 namespace {
 
@@ -19,7 +20,15 @@ QString keyText(const QKeySequence& key)
 
 } // namespace
 
-PlayerKeys::PlayerKeys(QObject* parent) : QObject(parent) {}
+// Qt only runs a shortcut while it counts the window as active. Some window
+// managers leave the keyboard focus where Qt does not see the window
+// activated (a click on the video, which is another client's X window), and
+// the key then reaches the focused widget as a plain key press: the table
+// answers it there too.
+PlayerKeys::PlayerKeys(QObject* parent) : QObject(parent)
+{
+    QCoreApplication::instance()->installEventFilter(this);
+}
 
 QAction* PlayerKeys::newAction(const char* name, const QKeySequence& key)
 {
@@ -71,12 +80,36 @@ void PlayerKeys::attach(QWidget* widget)
 
 void PlayerKeys::yieldTo(QWidget* widget)
 {
-    widget->installEventFilter(this);
+    m_yielding << widget;
+}
+
+bool PlayerKeys::answers(QObject* watched, QKeyEvent* event)
+{
+    auto* widget = qobject_cast<QWidget*>(watched);
+    if (!widget || m_yielding.contains(widget))
+        return false;
+    const bool ours = std::any_of(m_windows.cbegin(), m_windows.cend(),
+                                  [widget](QWidget* w) { return w->window() == widget->window(); });
+    if (!ours)
+        return false;
+    const QKeySequence pressed(
+        QKeyCombination(event->modifiers() & ~Qt::KeypadModifier, Qt::Key(event->key())));
+    for (const Row& row : std::as_const(m_rows)) {
+        for (QAction* action : row.actions) {
+            if (action->isEnabled() && action->shortcut() == pressed) {
+                action->trigger();
+                return true;
+            }
+        }
+    }
+    return false;
 }
 
 bool PlayerKeys::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::ShortcutOverride) {
+    if (event->type() == QEvent::KeyPress && answers(watched, static_cast<QKeyEvent*>(event)))
+        return true;
+    if (event->type() == QEvent::ShortcutOverride && m_yielding.contains(watched)) {
         auto* key = static_cast<QKeyEvent*>(event);
         static const QList<int> moves = {Qt::Key_Left, Qt::Key_Right, Qt::Key_Up,
                                          Qt::Key_Down, Qt::Key_Space, Qt::Key_Escape};

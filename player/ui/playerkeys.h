@@ -6,6 +6,7 @@
 #include <functional>
 
 class QAction;
+class QKeyEvent;
 class QWidget;
 
 // The player's one table of keyboard shortcuts. Every entry is an action
@@ -56,7 +57,9 @@ private:
         bool ownText = true;
     };
     QAction* newAction(const char* name, const QKeySequence& key);
+    bool answers(QObject* watched, QKeyEvent* event);
 
     QList<Row> m_rows;
     QList<QWidget*> m_windows;
+    QList<QObject*> m_yielding;
 };

@@ -22,9 +22,9 @@ qreal outlineWidth(const QFont& font)
 OnScreenText::OnScreenText(QWidget* video, const QFont& font) : QWidget(video), m_font(font)
 {
     setObjectName(QStringLiteral("onScreenText"));
-    // Its own X window, or the video's window would cover it.
-    setAttribute(Qt::WA_NativeWindow);
-    setAttribute(Qt::WA_DontCreateNativeAncestors);
+    // No X window of its own: one next to libVLC's takes the keyboard focus
+    // away from the player's window after a click on the picture. Qt cuts
+    // the video's window around a sibling raised over it instead.
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setFocusPolicy(Qt::NoFocus);
     m_font.setBold(true);

@@ -7,10 +7,9 @@
 class QTimer;
 
 // A short text over the top left of the video: white letters with a dark
-// outline, and nothing else. The video is a native window libVLC draws into,
-// so the text is a native window of its own, stacked above it and shaped to
-// the letters. It stays 1.5 s, then fades out and hides; hidden it costs
-// nothing.
+// outline, and nothing else: the widget is shaped to the letters, so the
+// video shows around them. It stays 1.5 s, then fades out and hides; hidden
+// it costs nothing.
 class OnScreenText : public QWidget
 {
     Q_OBJECT

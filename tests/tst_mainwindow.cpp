@@ -110,7 +110,8 @@ private Q_SLOTS:
         QCOMPARE(texts(ui().menuControls->actions()),
                  QStringList({"Title", "Chapter", "Navigation Panel", "—", "Play", "Pause", "Stop",
                               "—", "Previous Title", "Next Title", "Previous Chapter",
-                              "Next Chapter"}));
+                              "Next Chapter", "—", "Go to Time...", "Next frame (while paused)",
+                              "Speed", "Subtitle Delay", "Audio Delay"}));
         QCOMPARE(ui().menuFile->actions().last()->objectName(), QString("fileExit"));
         QVERIFY(ui().frm_Start->isVisible());
         QVERIFY(!ui().frmVideoPlayer->isVisible());

@@ -229,6 +229,7 @@ void QVlcPlayer::applyToPlayer()
         setAdjust(m_adjust[0], m_adjust[1], int(m_adjust[2]), m_adjust[3], m_adjust[4]);
     if (!m_audioDevice.isEmpty())
         libvlc_audio_output_device_set(m_player.get(), nullptr, m_audioDevice.toUtf8().constData());
+    libvlc_media_player_set_rate(m_player.get(), m_rate);
 }
 
 void QVlcPlayer::setVideoWidget(VlcVideoWidget* widget)
@@ -325,6 +326,7 @@ void QVlcPlayer::onPlayingEvent()
 {
     // libVLC forgets audio settings made while no audio output existed.
     applyAudio();
+    applyDelays();
     m_clock.run();
     if (!m_opening)
         setState(Playing);
@@ -651,6 +653,10 @@ void QVlcPlayer::resetMedia(const QString& location, bool bluray)
     clearTracks();
     m_clock.hold();
     m_clock.reset(0);
+    // Speed and delays belong to the media they were set for.
+    m_subtitleDelay = 0;
+    m_audioDelay = 0;
+    setRate(1.0f);
 }
 
 void QVlcPlayer::handToSurface()
@@ -1150,4 +1156,67 @@ bool QVlcPlayer::setAdjust(float contrast, float brightness, int hue, float satu
     libvlc_video_set_adjust_float(player, libvlc_adjust_Saturation, qBound(0.0f, saturation, 3.0f));
     libvlc_video_set_adjust_float(player, libvlc_adjust_Gamma, qBound(0.01f, gamma, 10.0f));
     return true;
+}
+
+// --- Speed and delays --------------------------------------------------------
+
+// Delays live in libVLC's input, which each play makes anew: they are only
+// set while one exists, and given again on every Playing.
+bool QVlcPlayer::hasInput() const
+{
+    if (!m_media || !ready())
+        return false;
+    const libvlc_state_t state = libvlc_media_player_get_state(m_player.get());
+    return state == libvlc_Opening || state == libvlc_Buffering || state == libvlc_Playing
+           || state == libvlc_Paused;
+}
+
+void QVlcPlayer::applyDelays()
+{
+    libvlc_video_set_spu_delay(m_player.get(), m_subtitleDelay * 1000);
+    libvlc_audio_set_delay(m_player.get(), m_audioDelay * 1000);
+}
+
+float QVlcPlayer::rate() const
+{
+    return ready() ? libvlc_media_player_get_rate(m_player.get()) : m_rate;
+}
+
+bool QVlcPlayer::setRate(float rate)
+{
+    if (rate <= 0.0f)
+        return false;
+    m_rate = rate;
+    m_clock.setRate(rate);
+    // libVLC keeps the rate on the media player, for every media it plays;
+    // with the default audio time stretching the pitch stays.
+    return ready() && libvlc_media_player_set_rate(m_player.get(), rate) == 0;
+}
+
+qint64 QVlcPlayer::subtitleDelay() const
+{
+    return hasInput() ? libvlc_video_get_spu_delay(m_player.get()) / 1000 : m_subtitleDelay;
+}
+
+qint64 QVlcPlayer::audioDelay() const
+{
+    return hasInput() ? libvlc_audio_get_delay(m_player.get()) / 1000 : m_audioDelay;
+}
+
+bool QVlcPlayer::setSubtitleDelay(qint64 ms)
+{
+    m_subtitleDelay = ms;
+    return !hasInput() || libvlc_video_set_spu_delay(m_player.get(), ms * 1000) == 0;
+}
+
+bool QVlcPlayer::setAudioDelay(qint64 ms)
+{
+    m_audioDelay = ms;
+    return !hasInput() || libvlc_audio_set_delay(m_player.get(), ms * 1000) == 0;
+}
+
+void QVlcPlayer::nextFrame()
+{
+    if (hasInput())
+        libvlc_media_player_next_frame(m_player.get());
 }

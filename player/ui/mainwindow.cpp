@@ -20,6 +20,7 @@
 #include "player/ui/formcontrolpanel.h"
 #include "player/ui/mainwindowbase.h"
 #include "player/ui/mediafiletypes.h"
+#include "player/ui/onscreentext.h"
 #include "player/ui/preferencesdialog.h"
 #include "player/ui/reportthread.h"
 #include "widgets/kpplayseekingbar.h"
@@ -70,6 +71,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
     m_waitingLabel->setAlignment(Qt::AlignCenter);
     m_waitingLabel->hide();
     m_waitingLabel->lower();
+    m_onScreenText = new OnScreenText(m_ui.videoWidget, m_ui.lblPlayPosition->font());
     if (productSwitch("enableVideoInput"))
         m_recent.load();
     m_ui.menuRecent_File->setEnabled(!m_recent.first().isEmpty());
@@ -82,11 +84,8 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
     setupGroups();
     setupPlaylist();
     restoreVolume();
-    auto* escape = new QAction(this);
-    escape->setShortcut(Qt::Key_Escape);
-    connect(escape, &QAction::triggered, this, &MainWindow::OutFullScreen);
-    addAction(escape);
     addPlayerKeys();
+    addKeys();
     fillBanner();
     m_ui.videoWidget->installEventFilter(this);
     // In full screen the pointer gets out of the picture's way when it rests.
@@ -115,21 +114,9 @@ MainWindow::~MainWindow()
     delete m_controlBar;
 }
 
-// Space plays and pauses, and the wheel over the picture sets the volume, in
-// the window as in full screen (where the picture is a window of its own).
+// The wheel over the picture sets the volume, in the window as in full screen.
 void MainWindow::addPlayerKeys()
 {
-    auto* playPause = new QAction(this);
-    playPause->setObjectName(QStringLiteral("actionPlayPause"));
-    playPause->setShortcut(Qt::Key_Space);
-    connect(playPause, &QAction::triggered, this, [this] {
-        if (isPlayingState(m_player->state()))
-            onBtnPauseClicked();
-        else
-            onBtnPlayClicked();
-    });
-    addAction(playPause);
-    m_ui.videoWidget->addAction(playPause);
     connect(m_ui.videoWidget, &VlcVideoWidget::wheel, this, [this](bool up) {
         KpPlaySeekingBar* volume = m_ui.previewVolume;
         if (volume->isEnabled())
@@ -239,7 +226,6 @@ void MainWindow::connectBar()
             &MainWindow::onPlaySeekingBarPlayPosPreChanged);
     connect(u.playSeekingBar, &QSlider::valueChanged, this,
             &MainWindow::onPlaySeekingBarPlayPosChanged);
-    connect(u.videoWidget, &VlcVideoWidget::outFullscreen, this, &MainWindow::OutFullScreen);
 }
 
 void MainWindow::connectPlayer()
@@ -466,6 +452,7 @@ void MainWindow::showBlurayMenu()
 {
     if (auto* catalog = m_blurayMenu->findChild<QListWidget*>(QStringLiteral("lstMenuCatalog")))
         catalog->clearSelection();
+    m_onScreenText->setBlocked(true);
     m_blurayMenu->show();
     m_blurayMenu->raise();
     m_blurayMenuShown = true;
@@ -476,6 +463,7 @@ void MainWindow::hideBlurayMenu()
     m_blurayMenu->hide();
     m_blurayMenu->lower();
     m_blurayMenuShown = false;
+    m_onScreenText->setBlocked(false);
 }
 
 void MainWindow::hideAudioPicture()
@@ -589,6 +577,7 @@ void MainWindow::changeEvent(QEvent* event)
         return;
     m_ui.retranslateUi();
     retranslatePlaylist();
+    retranslateKeys();
     fillBanner();
     if (m_player->state() != QVlcPlayer::Idle) {
         updateMediaName();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "player/engine/vlcrecords.h"
+#include "player/ui/keyseek.h"
 #include "player/ui/mainwindowform.h"
 #include "player/ui/playercontrolstates.h"
 #include "player/ui/playlist.h"
@@ -15,6 +16,9 @@ class FfAddFileProcessingDlg;
 class FormControlPanel;
 class MainWindowBase;
 class PlaylistMenu;
+class OnScreenText;
+class PlayerKeys;
+class QActionGroup;
 class QBluRayMenu;
 class QLabel;
 class QMovie;
@@ -59,6 +63,10 @@ public:
     void onDevicesChanged();
     const Playlist& playlist() const { return m_playlist; }
     PlaylistMenu* playlistMenu() const { return m_playlistMenu; }
+    PlayerKeys* keys() const { return m_keys; }
+    OnScreenText* onScreenText() const { return m_onScreenText; }
+    // Help > Keyboard Shortcuts, which the top-level window puts in its Help menu.
+    QAction* shortcutsAction() const { return m_shortcutsAction; }
 
 Q_SIGNALS:
     void onReloadDevice();
@@ -155,6 +163,8 @@ private Q_SLOTS:
     void onPlayFromFile();
     void onInitPreviewVolume();
     void onInitStartPoint();
+    void showKeyboardShortcuts();
+    void goToTime();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -230,6 +240,27 @@ private:
     void applyZoom(const QRect& target);
     void fullScreenTick();
 
+    // Keys (mainwindowkeys.cpp)
+    void addKeys();
+    void addTransportKeys();
+    void addSoundKeys();
+    void addSpeedKeys();
+    void addDelayKeys();
+    void addKeyMenus();
+    void retranslateKeys();
+    bool canSeekByKey() const;
+    void seekByKey(qint64 stepMs);
+    void seekToByKey(qint64 ms);
+    void stepVolume(int delta);
+    void toggleMute();
+    void setSpeed(float rate);
+    void showSpeed();
+    void onSpeedMenuAboutToShow();
+    void setDelay(bool subtitle, qint64 ms);
+    void stepDelay(bool subtitle, qint64 stepMs);
+    void showChapter();
+    void enableKeyMenus();
+
     MainWindowForm m_ui;
     QVlcPlayer* m_player = nullptr;
     QBluRayMenu* m_blurayMenu = nullptr;
@@ -278,4 +309,12 @@ private:
     // The media played to its end and the next entry opens: the idle state in
     // between leaves the picture area (and full screen) as it is.
     bool m_advancing = false;
+    PlayerKeys* m_keys = nullptr;
+    OnScreenText* m_onScreenText = nullptr;
+    KeySeek m_keySeek;
+    QAction* m_shortcutsAction = nullptr;
+    QMenu* m_menuSpeed = nullptr;
+    QMenu* m_menuSubtitleDelay = nullptr;
+    QMenu* m_menuAudioDelay = nullptr;
+    QActionGroup* m_speedGroup = nullptr;
 };

@@ -18,6 +18,7 @@
 #include "player/ui/adjustdialog.h"
 #include "player/ui/formcontrolpanel.h"
 #include "player/ui/mainwindowbase.h"
+#include "player/ui/onscreentext.h"
 #include "player/ui/preferencesdialog.h"
 #include "player/ui/reportthread.h"
 #include "widgets/kpplayseekingbar.h"
@@ -449,8 +450,9 @@ void MainWindow::onSnapshotTaken(QImage image)
     const QString name = QDate::currentDate().toString(QStringLiteral("yyyyMMdd"))
                          + QTime::currentTime().toString(QStringLiteral("hhmmsszzz."))
                          + QString::fromLatin1(format);
-    image.save(uxSettings::instance()->snapshotDir() + QLatin1Char('/') + name, format.constData(),
-               -1);
+    if (image.save(uxSettings::instance()->snapshotDir() + QLatin1Char('/') + name,
+                   format.constData(), -1))
+        m_onScreenText->showText(tr("Snapshot saved: %1").arg(name));
 }
 
 void MainWindow::onOpenSnapFolder()

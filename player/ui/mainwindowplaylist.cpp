@@ -35,12 +35,6 @@ void MainWindow::setupPlaylist()
     connect(m_playlistMenu->previousAction(), &QAction::triggered, this,
             &MainWindow::playPreviousEntry);
     connect(m_playlistMenu->clearAction(), &QAction::triggered, this, &MainWindow::clearPlaylist);
-    // The keys work whether the menu was opened or not, and in full screen,
-    // where the picture is a window of its own.
-    for (QAction* action : {m_playlistMenu->nextAction(), m_playlistMenu->previousAction()}) {
-        addAction(action);
-        m_ui.videoWidget->addAction(action);
-    }
     connect(m_player, &QVlcPlayer::mediaEnded, this, &MainWindow::onMediaEnded);
 
     m_openFolderAction = new QAction(this);

@@ -71,6 +71,7 @@ void applyShown(const PlayerControls::Flag& flag, std::initializer_list<T*> item
 void MainWindow::onstateChanged(int state)
 {
     updateUiControl(state);
+    showSpeed();
 }
 
 void MainWindow::updateUiControl(int state)
@@ -347,6 +348,9 @@ void MainWindow::ontimeChanged(float time)
         return;
     // What is set here is the player's position, never a request to seek.
     m_userSeeking = false;
+    const qint64 seeking = m_keySeek.shownInstead(qint64(time * 1000.0f));
+    if (seeking >= 0)
+        time = float(seeking) / 1000.0f;
     if (time > 0)
         m_positionKnown = true;
     const QString text = clockText(time);

@@ -15,10 +15,8 @@ PlaylistMenu::PlaylistMenu(const Playlist* playlist, QWidget* parent)
     m_entriesEnd = addSeparator();
     m_next = addAction(QString());
     m_next->setObjectName(QStringLiteral("actionNext_Entry"));
-    m_next->setShortcut(Qt::Key_N);
     m_previous = addAction(QString());
     m_previous->setObjectName(QStringLiteral("actionPrevious_Entry"));
-    m_previous->setShortcut(Qt::Key_P);
     addSeparator();
     auto* repeats = new QActionGroup(this);
     for (int mode = Playlist::RepeatOff; mode <= Playlist::RepeatAll; ++mode) {

@@ -86,6 +86,25 @@
     </message>
 </context>
 <context>
+    <name>GoToTimeDialog</name>
+    <message>
+        <source>Go to Time</source>
+        <translation>Gehe zu Zeit</translation>
+    </message>
+    <message>
+        <source>&amp;Time (h:mm:ss):</source>
+        <translation>&amp;Zeit (h:mm:ss):</translation>
+    </message>
+    <message>
+        <source>Go</source>
+        <translation>Los</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Media Files</source>
@@ -356,6 +375,54 @@
         <translation>Extras</translation>
     </message>
     <message>
+        <source>&amp;Keyboard Shortcuts</source>
+        <translation>&amp;Tastenkürzel</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>Geschwindigkeit</translation>
+    </message>
+    <message>
+        <source>Subtitle Delay</source>
+        <translation>Untertitelverzögerung</translation>
+    </message>
+    <message>
+        <source>Audio Delay</source>
+        <translation>Tonverzögerung</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Chapter %1</source>
+        <translation>Kapitel %1</translation>
+    </message>
+    <message>
+        <source>Volume %1%</source>
+        <translation>Lautstärke %1 %</translation>
+    </message>
+    <message>
+        <source>Speed %1</source>
+        <translation>Geschwindigkeit %1</translation>
+    </message>
+    <message>
+        <source>Subtitle delay %1 ms</source>
+        <translation>Untertitelverzögerung %1 ms</translation>
+    </message>
+    <message>
+        <source>Audio delay %1 ms</source>
+        <translation>Tonverzögerung %1 ms</translation>
+    </message>
+    <message>
+        <source>Snapshot saved: %1</source>
+        <translation>Schnappschuss gespeichert: %1</translation>
+    </message>
+    <message>
+        <source>The disc could not be ejected.</source>
+        <translation>Die Disc konnte nicht ausgeworfen werden.</translation>
+    </message>
+    <message>
         <source>Open &amp;Folder...</source>
         <translation>&amp;Ordner öffnen...</translation>
     </message>
@@ -382,10 +449,6 @@
     <message>
         <source>Add Subtitle File...</source>
         <translation>Untertiteldatei hinzufügen...</translation>
-    </message>
-    <message>
-        <source>The disc could not be ejected.</source>
-        <translation>Die Disc konnte nicht ausgeworfen werden.</translation>
     </message>
     <message>
         <source>Playing a video</source>
@@ -482,6 +545,133 @@
     <message>
         <source>A shared memory segment under %1 belongs to another user or others may use it; it is not used.</source>
         <translation>Ein gemeinsamer Speicherbereich unter %1 gehört einem anderen Benutzer oder ist für andere zugänglich; er wird nicht verwendet.</translation>
+    </message>
+</context>
+<context>
+    <name>PlayerKeys</name>
+    <message>
+        <source>Open a file</source>
+        <translation>Datei öffnen</translation>
+    </message>
+    <message>
+        <source>Open a disc</source>
+        <translation>Disc öffnen</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>Play or pause</source>
+        <translation>Wiedergabe oder Pause</translation>
+    </message>
+    <message>
+        <source>Full screen on or off (or double click)</source>
+        <translation>Vollbild ein oder aus (oder Doppelklick)</translation>
+    </message>
+    <message>
+        <source>Leave full screen</source>
+        <translation>Vollbild verlassen</translation>
+    </message>
+    <message>
+        <source>Take a snapshot</source>
+        <translation>Schnappschuss aufnehmen</translation>
+    </message>
+    <message>
+        <source>Next frame (while paused)</source>
+        <translation>Nächstes Bild (während pausiert)</translation>
+    </message>
+    <message>
+        <source>Back 10 seconds</source>
+        <translation>10 Sekunden zurück</translation>
+    </message>
+    <message>
+        <source>Forward 10 seconds</source>
+        <translation>10 Sekunden vor</translation>
+    </message>
+    <message>
+        <source>Back 3 seconds</source>
+        <translation>3 Sekunden zurück</translation>
+    </message>
+    <message>
+        <source>Forward 3 seconds</source>
+        <translation>3 Sekunden vor</translation>
+    </message>
+    <message>
+        <source>Back 1 minute</source>
+        <translation>1 Minute zurück</translation>
+    </message>
+    <message>
+        <source>Forward 1 minute</source>
+        <translation>1 Minute vor</translation>
+    </message>
+    <message>
+        <source>Back to the start</source>
+        <translation>Zurück zum Anfang</translation>
+    </message>
+    <message>
+        <source>Jump to 10 % … 90 %</source>
+        <translation>Springen zu 10 % … 90 %</translation>
+    </message>
+    <message>
+        <source>Go to Time...</source>
+        <translation>Gehe zu Zeit...</translation>
+    </message>
+    <message>
+        <source>Previous chapter</source>
+        <translation>Vorheriges Kapitel</translation>
+    </message>
+    <message>
+        <source>Next chapter</source>
+        <translation>Nächstes Kapitel</translation>
+    </message>
+    <message>
+        <source>Volume up</source>
+        <translation>Lauter</translation>
+    </message>
+    <message>
+        <source>Volume down</source>
+        <translation>Leiser</translation>
+    </message>
+    <message>
+        <source>Mute on or off</source>
+        <translation>Stumm ein oder aus</translation>
+    </message>
+    <message>
+        <source>Slower</source>
+        <translation>Langsamer</translation>
+    </message>
+    <message>
+        <source>Faster</source>
+        <translation>Schneller</translation>
+    </message>
+    <message>
+        <source>Normal speed</source>
+        <translation>Normale Geschwindigkeit</translation>
+    </message>
+    <message>
+        <source>Subtitles 50 ms earlier</source>
+        <translation>Untertitel 50 ms früher</translation>
+    </message>
+    <message>
+        <source>Subtitles 50 ms later</source>
+        <translation>Untertitel 50 ms später</translation>
+    </message>
+    <message>
+        <source>Audio 50 ms earlier</source>
+        <translation>Ton 50 ms früher</translation>
+    </message>
+    <message>
+        <source>Audio 50 ms later</source>
+        <translation>Ton 50 ms später</translation>
+    </message>
+    <message>
+        <source>Next playlist entry</source>
+        <translation>Nächster Eintrag der Wiedergabeliste</translation>
+    </message>
+    <message>
+        <source>Previous playlist entry</source>
+        <translation>Vorheriger Eintrag der Wiedergabeliste</translation>
     </message>
 </context>
 <context>
@@ -598,6 +788,25 @@
     <message>
         <source>Could not create the libVLC media player.</source>
         <translation>Der libVLC-Mediaplayer konnte nicht erstellt werden.</translation>
+    </message>
+</context>
+<context>
+    <name>ShortcutsDialog</name>
+    <message>
+        <source>Keyboard Shortcuts</source>
+        <translation>Tastenkürzel</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>Taste</translation>
+    </message>
+    <message>
+        <source>Action</source>
+        <translation>Aktion</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
     </message>
 </context>
 <context>

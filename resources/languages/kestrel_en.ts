@@ -86,6 +86,25 @@
     </message>
 </context>
 <context>
+    <name>GoToTimeDialog</name>
+    <message>
+        <source>Go to Time</source>
+        <translation>Go to Time</translation>
+    </message>
+    <message>
+        <source>&amp;Time (h:mm:ss):</source>
+        <translation>&amp;Time (h:mm:ss):</translation>
+    </message>
+    <message>
+        <source>Go</source>
+        <translation>Go</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Media Files</source>
@@ -356,6 +375,54 @@
         <translation>Tools</translation>
     </message>
     <message>
+        <source>&amp;Keyboard Shortcuts</source>
+        <translation>&amp;Keyboard Shortcuts</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>Speed</translation>
+    </message>
+    <message>
+        <source>Subtitle Delay</source>
+        <translation>Subtitle Delay</translation>
+    </message>
+    <message>
+        <source>Audio Delay</source>
+        <translation>Audio Delay</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Reset</translation>
+    </message>
+    <message>
+        <source>Chapter %1</source>
+        <translation>Chapter %1</translation>
+    </message>
+    <message>
+        <source>Volume %1%</source>
+        <translation>Volume %1%</translation>
+    </message>
+    <message>
+        <source>Speed %1</source>
+        <translation>Speed %1</translation>
+    </message>
+    <message>
+        <source>Subtitle delay %1 ms</source>
+        <translation>Subtitle delay %1 ms</translation>
+    </message>
+    <message>
+        <source>Audio delay %1 ms</source>
+        <translation>Audio delay %1 ms</translation>
+    </message>
+    <message>
+        <source>Snapshot saved: %1</source>
+        <translation>Snapshot saved: %1</translation>
+    </message>
+    <message>
+        <source>The disc could not be ejected.</source>
+        <translation>The disc could not be ejected.</translation>
+    </message>
+    <message>
         <source>Open &amp;Folder...</source>
         <translation>Open &amp;Folder...</translation>
     </message>
@@ -382,10 +449,6 @@
     <message>
         <source>Add Subtitle File...</source>
         <translation>Add Subtitle File...</translation>
-    </message>
-    <message>
-        <source>The disc could not be ejected.</source>
-        <translation>The disc could not be ejected.</translation>
     </message>
     <message>
         <source>Playing a video</source>
@@ -482,6 +545,133 @@
     <message>
         <source>A shared memory segment under %1 belongs to another user or others may use it; it is not used.</source>
         <translation>A shared memory segment under %1 belongs to another user or others may use it; it is not used.</translation>
+    </message>
+</context>
+<context>
+    <name>PlayerKeys</name>
+    <message>
+        <source>Open a file</source>
+        <translation>Open a file</translation>
+    </message>
+    <message>
+        <source>Open a disc</source>
+        <translation>Open a disc</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Quit</translation>
+    </message>
+    <message>
+        <source>Play or pause</source>
+        <translation>Play or pause</translation>
+    </message>
+    <message>
+        <source>Full screen on or off (or double click)</source>
+        <translation>Full screen on or off (or double click)</translation>
+    </message>
+    <message>
+        <source>Leave full screen</source>
+        <translation>Leave full screen</translation>
+    </message>
+    <message>
+        <source>Take a snapshot</source>
+        <translation>Take a snapshot</translation>
+    </message>
+    <message>
+        <source>Next frame (while paused)</source>
+        <translation>Next frame (while paused)</translation>
+    </message>
+    <message>
+        <source>Back 10 seconds</source>
+        <translation>Back 10 seconds</translation>
+    </message>
+    <message>
+        <source>Forward 10 seconds</source>
+        <translation>Forward 10 seconds</translation>
+    </message>
+    <message>
+        <source>Back 3 seconds</source>
+        <translation>Back 3 seconds</translation>
+    </message>
+    <message>
+        <source>Forward 3 seconds</source>
+        <translation>Forward 3 seconds</translation>
+    </message>
+    <message>
+        <source>Back 1 minute</source>
+        <translation>Back 1 minute</translation>
+    </message>
+    <message>
+        <source>Forward 1 minute</source>
+        <translation>Forward 1 minute</translation>
+    </message>
+    <message>
+        <source>Back to the start</source>
+        <translation>Back to the start</translation>
+    </message>
+    <message>
+        <source>Jump to 10 % … 90 %</source>
+        <translation>Jump to 10 % … 90 %</translation>
+    </message>
+    <message>
+        <source>Go to Time...</source>
+        <translation>Go to Time...</translation>
+    </message>
+    <message>
+        <source>Previous chapter</source>
+        <translation>Previous chapter</translation>
+    </message>
+    <message>
+        <source>Next chapter</source>
+        <translation>Next chapter</translation>
+    </message>
+    <message>
+        <source>Volume up</source>
+        <translation>Volume up</translation>
+    </message>
+    <message>
+        <source>Volume down</source>
+        <translation>Volume down</translation>
+    </message>
+    <message>
+        <source>Mute on or off</source>
+        <translation>Mute on or off</translation>
+    </message>
+    <message>
+        <source>Slower</source>
+        <translation>Slower</translation>
+    </message>
+    <message>
+        <source>Faster</source>
+        <translation>Faster</translation>
+    </message>
+    <message>
+        <source>Normal speed</source>
+        <translation>Normal speed</translation>
+    </message>
+    <message>
+        <source>Subtitles 50 ms earlier</source>
+        <translation>Subtitles 50 ms earlier</translation>
+    </message>
+    <message>
+        <source>Subtitles 50 ms later</source>
+        <translation>Subtitles 50 ms later</translation>
+    </message>
+    <message>
+        <source>Audio 50 ms earlier</source>
+        <translation>Audio 50 ms earlier</translation>
+    </message>
+    <message>
+        <source>Audio 50 ms later</source>
+        <translation>Audio 50 ms later</translation>
+    </message>
+    <message>
+        <source>Next playlist entry</source>
+        <translation>Next playlist entry</translation>
+    </message>
+    <message>
+        <source>Previous playlist entry</source>
+        <translation>Previous playlist entry</translation>
     </message>
 </context>
 <context>
@@ -598,6 +788,25 @@
     <message>
         <source>Could not create the libVLC media player.</source>
         <translation>Could not create the libVLC media player.</translation>
+    </message>
+</context>
+<context>
+    <name>ShortcutsDialog</name>
+    <message>
+        <source>Keyboard Shortcuts</source>
+        <translation>Keyboard Shortcuts</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>Key</translation>
+    </message>
+    <message>
+        <source>Action</source>
+        <translation>Action</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Close</translation>
     </message>
 </context>
 <context>

@@ -86,6 +86,25 @@
     </message>
 </context>
 <context>
+    <name>GoToTimeDialog</name>
+    <message>
+        <source>Go to Time</source>
+        <translation>Ir a tiempo</translation>
+    </message>
+    <message>
+        <source>&amp;Time (h:mm:ss):</source>
+        <translation>&amp;Tiempo (h:mm:ss):</translation>
+    </message>
+    <message>
+        <source>Go</source>
+        <translation>Ir</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Media Files</source>
@@ -356,6 +375,54 @@
         <translation>Herramientas</translation>
     </message>
     <message>
+        <source>&amp;Keyboard Shortcuts</source>
+        <translation>Atajos de &amp;teclado</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>Velocidad</translation>
+    </message>
+    <message>
+        <source>Subtitle Delay</source>
+        <translation>Retardo de subtítulos</translation>
+    </message>
+    <message>
+        <source>Audio Delay</source>
+        <translation>Retardo de audio</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Restablecer</translation>
+    </message>
+    <message>
+        <source>Chapter %1</source>
+        <translation>Capítulo %1</translation>
+    </message>
+    <message>
+        <source>Volume %1%</source>
+        <translation>Volumen %1 %</translation>
+    </message>
+    <message>
+        <source>Speed %1</source>
+        <translation>Velocidad %1</translation>
+    </message>
+    <message>
+        <source>Subtitle delay %1 ms</source>
+        <translation>Retardo de subtítulos %1 ms</translation>
+    </message>
+    <message>
+        <source>Audio delay %1 ms</source>
+        <translation>Retardo de audio %1 ms</translation>
+    </message>
+    <message>
+        <source>Snapshot saved: %1</source>
+        <translation>Instantánea guardada: %1</translation>
+    </message>
+    <message>
+        <source>The disc could not be ejected.</source>
+        <translation>No se pudo expulsar el disco.</translation>
+    </message>
+    <message>
         <source>Open &amp;Folder...</source>
         <translation>Abrir &amp;carpeta...</translation>
     </message>
@@ -382,10 +449,6 @@
     <message>
         <source>Add Subtitle File...</source>
         <translation>Añadir archivo de subtítulos...</translation>
-    </message>
-    <message>
-        <source>The disc could not be ejected.</source>
-        <translation>No se pudo expulsar el disco.</translation>
     </message>
     <message>
         <source>Playing a video</source>
@@ -482,6 +545,133 @@
     <message>
         <source>A shared memory segment under %1 belongs to another user or others may use it; it is not used.</source>
         <translation>Un segmento de memoria compartida en %1 pertenece a otro usuario o lo pueden usar otros; no se utiliza.</translation>
+    </message>
+</context>
+<context>
+    <name>PlayerKeys</name>
+    <message>
+        <source>Open a file</source>
+        <translation>Abrir un archivo</translation>
+    </message>
+    <message>
+        <source>Open a disc</source>
+        <translation>Abrir un disco</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Salir</translation>
+    </message>
+    <message>
+        <source>Play or pause</source>
+        <translation>Reproducir o pausar</translation>
+    </message>
+    <message>
+        <source>Full screen on or off (or double click)</source>
+        <translation>Pantalla completa sí o no (o doble clic)</translation>
+    </message>
+    <message>
+        <source>Leave full screen</source>
+        <translation>Salir de pantalla completa</translation>
+    </message>
+    <message>
+        <source>Take a snapshot</source>
+        <translation>Tomar una instantánea</translation>
+    </message>
+    <message>
+        <source>Next frame (while paused)</source>
+        <translation>Fotograma siguiente (en pausa)</translation>
+    </message>
+    <message>
+        <source>Back 10 seconds</source>
+        <translation>Retroceder 10 segundos</translation>
+    </message>
+    <message>
+        <source>Forward 10 seconds</source>
+        <translation>Avanzar 10 segundos</translation>
+    </message>
+    <message>
+        <source>Back 3 seconds</source>
+        <translation>Retroceder 3 segundos</translation>
+    </message>
+    <message>
+        <source>Forward 3 seconds</source>
+        <translation>Avanzar 3 segundos</translation>
+    </message>
+    <message>
+        <source>Back 1 minute</source>
+        <translation>Retroceder 1 minuto</translation>
+    </message>
+    <message>
+        <source>Forward 1 minute</source>
+        <translation>Avanzar 1 minuto</translation>
+    </message>
+    <message>
+        <source>Back to the start</source>
+        <translation>Volver al principio</translation>
+    </message>
+    <message>
+        <source>Jump to 10 % … 90 %</source>
+        <translation>Saltar al 10 % … 90 %</translation>
+    </message>
+    <message>
+        <source>Go to Time...</source>
+        <translation>Ir a tiempo...</translation>
+    </message>
+    <message>
+        <source>Previous chapter</source>
+        <translation>Capítulo anterior</translation>
+    </message>
+    <message>
+        <source>Next chapter</source>
+        <translation>Capítulo siguiente</translation>
+    </message>
+    <message>
+        <source>Volume up</source>
+        <translation>Subir volumen</translation>
+    </message>
+    <message>
+        <source>Volume down</source>
+        <translation>Bajar volumen</translation>
+    </message>
+    <message>
+        <source>Mute on or off</source>
+        <translation>Silenciar o no</translation>
+    </message>
+    <message>
+        <source>Slower</source>
+        <translation>Más lento</translation>
+    </message>
+    <message>
+        <source>Faster</source>
+        <translation>Más rápido</translation>
+    </message>
+    <message>
+        <source>Normal speed</source>
+        <translation>Velocidad normal</translation>
+    </message>
+    <message>
+        <source>Subtitles 50 ms earlier</source>
+        <translation>Subtítulos 50 ms antes</translation>
+    </message>
+    <message>
+        <source>Subtitles 50 ms later</source>
+        <translation>Subtítulos 50 ms después</translation>
+    </message>
+    <message>
+        <source>Audio 50 ms earlier</source>
+        <translation>Audio 50 ms antes</translation>
+    </message>
+    <message>
+        <source>Audio 50 ms later</source>
+        <translation>Audio 50 ms después</translation>
+    </message>
+    <message>
+        <source>Next playlist entry</source>
+        <translation>Siguiente elemento de la lista</translation>
+    </message>
+    <message>
+        <source>Previous playlist entry</source>
+        <translation>Elemento anterior de la lista</translation>
     </message>
 </context>
 <context>
@@ -598,6 +788,25 @@
     <message>
         <source>Could not create the libVLC media player.</source>
         <translation>No se pudo crear el reproductor multimedia de libVLC.</translation>
+    </message>
+</context>
+<context>
+    <name>ShortcutsDialog</name>
+    <message>
+        <source>Keyboard Shortcuts</source>
+        <translation>Atajos de teclado</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>Tecla</translation>
+    </message>
+    <message>
+        <source>Action</source>
+        <translation>Acción</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
     </message>
 </context>
 <context>

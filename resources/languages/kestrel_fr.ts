@@ -86,6 +86,25 @@
     </message>
 </context>
 <context>
+    <name>GoToTimeDialog</name>
+    <message>
+        <source>Go to Time</source>
+        <translation>Aller à</translation>
+    </message>
+    <message>
+        <source>&amp;Time (h:mm:ss):</source>
+        <translation>&amp;Temps (h:mm:ss) :</translation>
+    </message>
+    <message>
+        <source>Go</source>
+        <translation>Aller</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Media Files</source>
@@ -356,6 +375,54 @@
         <translation>Outils</translation>
     </message>
     <message>
+        <source>&amp;Keyboard Shortcuts</source>
+        <translation>&amp;Raccourcis clavier</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>Vitesse</translation>
+    </message>
+    <message>
+        <source>Subtitle Delay</source>
+        <translation>Décalage des sous-titres</translation>
+    </message>
+    <message>
+        <source>Audio Delay</source>
+        <translation>Décalage du son</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Réinitialiser</translation>
+    </message>
+    <message>
+        <source>Chapter %1</source>
+        <translation>Chapitre %1</translation>
+    </message>
+    <message>
+        <source>Volume %1%</source>
+        <translation>Volume %1 %</translation>
+    </message>
+    <message>
+        <source>Speed %1</source>
+        <translation>Vitesse %1</translation>
+    </message>
+    <message>
+        <source>Subtitle delay %1 ms</source>
+        <translation>Décalage des sous-titres %1 ms</translation>
+    </message>
+    <message>
+        <source>Audio delay %1 ms</source>
+        <translation>Décalage du son %1 ms</translation>
+    </message>
+    <message>
+        <source>Snapshot saved: %1</source>
+        <translation>Capture enregistrée : %1</translation>
+    </message>
+    <message>
+        <source>The disc could not be ejected.</source>
+        <translation>Le disque n&apos;a pas pu être éjecté.</translation>
+    </message>
+    <message>
         <source>Open &amp;Folder...</source>
         <translation>Ouvrir un &amp;dossier...</translation>
     </message>
@@ -382,10 +449,6 @@
     <message>
         <source>Add Subtitle File...</source>
         <translation>Ajouter un fichier de sous-titres...</translation>
-    </message>
-    <message>
-        <source>The disc could not be ejected.</source>
-        <translation>Le disque n&apos;a pas pu être éjecté.</translation>
     </message>
     <message>
         <source>Playing a video</source>
@@ -466,11 +529,11 @@
     </message>
     <message>
         <source>Cannot open %1</source>
-        <translation>Impossible d'ouvrir %1</translation>
+        <translation>Impossible d&apos;ouvrir %1</translation>
     </message>
     <message>
         <source>Cannot eject %1</source>
-        <translation>Impossible d'éjecter %1</translation>
+        <translation>Impossible d&apos;éjecter %1</translation>
     </message>
 </context>
 <context>
@@ -482,6 +545,133 @@
     <message>
         <source>A shared memory segment under %1 belongs to another user or others may use it; it is not used.</source>
         <translation>Un segment de mémoire partagée sous %1 appartient à un autre utilisateur ou d&apos;autres peuvent s&apos;en servir ; il n&apos;est pas utilisé.</translation>
+    </message>
+</context>
+<context>
+    <name>PlayerKeys</name>
+    <message>
+        <source>Open a file</source>
+        <translation>Ouvrir un fichier</translation>
+    </message>
+    <message>
+        <source>Open a disc</source>
+        <translation>Ouvrir un disque</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Quitter</translation>
+    </message>
+    <message>
+        <source>Play or pause</source>
+        <translation>Lecture ou pause</translation>
+    </message>
+    <message>
+        <source>Full screen on or off (or double click)</source>
+        <translation>Plein écran ou non (ou double-clic)</translation>
+    </message>
+    <message>
+        <source>Leave full screen</source>
+        <translation>Quitter le plein écran</translation>
+    </message>
+    <message>
+        <source>Take a snapshot</source>
+        <translation>Prendre une capture</translation>
+    </message>
+    <message>
+        <source>Next frame (while paused)</source>
+        <translation>Image suivante (en pause)</translation>
+    </message>
+    <message>
+        <source>Back 10 seconds</source>
+        <translation>Reculer de 10 secondes</translation>
+    </message>
+    <message>
+        <source>Forward 10 seconds</source>
+        <translation>Avancer de 10 secondes</translation>
+    </message>
+    <message>
+        <source>Back 3 seconds</source>
+        <translation>Reculer de 3 secondes</translation>
+    </message>
+    <message>
+        <source>Forward 3 seconds</source>
+        <translation>Avancer de 3 secondes</translation>
+    </message>
+    <message>
+        <source>Back 1 minute</source>
+        <translation>Reculer d’une minute</translation>
+    </message>
+    <message>
+        <source>Forward 1 minute</source>
+        <translation>Avancer d’une minute</translation>
+    </message>
+    <message>
+        <source>Back to the start</source>
+        <translation>Revenir au début</translation>
+    </message>
+    <message>
+        <source>Jump to 10 % … 90 %</source>
+        <translation>Aller à 10 % … 90 %</translation>
+    </message>
+    <message>
+        <source>Go to Time...</source>
+        <translation>Aller à...</translation>
+    </message>
+    <message>
+        <source>Previous chapter</source>
+        <translation>Chapitre précédent</translation>
+    </message>
+    <message>
+        <source>Next chapter</source>
+        <translation>Chapitre suivant</translation>
+    </message>
+    <message>
+        <source>Volume up</source>
+        <translation>Volume plus fort</translation>
+    </message>
+    <message>
+        <source>Volume down</source>
+        <translation>Volume moins fort</translation>
+    </message>
+    <message>
+        <source>Mute on or off</source>
+        <translation>Couper ou rétablir le son</translation>
+    </message>
+    <message>
+        <source>Slower</source>
+        <translation>Plus lent</translation>
+    </message>
+    <message>
+        <source>Faster</source>
+        <translation>Plus rapide</translation>
+    </message>
+    <message>
+        <source>Normal speed</source>
+        <translation>Vitesse normale</translation>
+    </message>
+    <message>
+        <source>Subtitles 50 ms earlier</source>
+        <translation>Sous-titres 50 ms plus tôt</translation>
+    </message>
+    <message>
+        <source>Subtitles 50 ms later</source>
+        <translation>Sous-titres 50 ms plus tard</translation>
+    </message>
+    <message>
+        <source>Audio 50 ms earlier</source>
+        <translation>Son 50 ms plus tôt</translation>
+    </message>
+    <message>
+        <source>Audio 50 ms later</source>
+        <translation>Son 50 ms plus tard</translation>
+    </message>
+    <message>
+        <source>Next playlist entry</source>
+        <translation>Élément suivant de la liste de lecture</translation>
+    </message>
+    <message>
+        <source>Previous playlist entry</source>
+        <translation>Élément précédent de la liste de lecture</translation>
     </message>
 </context>
 <context>
@@ -598,6 +788,25 @@
     <message>
         <source>Could not create the libVLC media player.</source>
         <translation>Impossible de créer le lecteur multimédia libVLC.</translation>
+    </message>
+</context>
+<context>
+    <name>ShortcutsDialog</name>
+    <message>
+        <source>Keyboard Shortcuts</source>
+        <translation>Raccourcis clavier</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>Touche</translation>
+    </message>
+    <message>
+        <source>Action</source>
+        <translation>Action</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
     </message>
 </context>
 <context>

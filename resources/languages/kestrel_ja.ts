@@ -86,6 +86,25 @@
     </message>
 </context>
 <context>
+    <name>GoToTimeDialog</name>
+    <message>
+        <source>Go to Time</source>
+        <translation>時間を指定して移動</translation>
+    </message>
+    <message>
+        <source>&amp;Time (h:mm:ss):</source>
+        <translation>時間 (h:mm:ss)(&amp;T):</translation>
+    </message>
+    <message>
+        <source>Go</source>
+        <translation>移動</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Media Files</source>
@@ -356,6 +375,54 @@
         <translation>ツール</translation>
     </message>
     <message>
+        <source>&amp;Keyboard Shortcuts</source>
+        <translation>キーボードショートカット(&amp;K)</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>速度</translation>
+    </message>
+    <message>
+        <source>Subtitle Delay</source>
+        <translation>字幕の遅延</translation>
+    </message>
+    <message>
+        <source>Audio Delay</source>
+        <translation>音声の遅延</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>リセット</translation>
+    </message>
+    <message>
+        <source>Chapter %1</source>
+        <translation>チャプター %1</translation>
+    </message>
+    <message>
+        <source>Volume %1%</source>
+        <translation>音量 %1%</translation>
+    </message>
+    <message>
+        <source>Speed %1</source>
+        <translation>速度 %1</translation>
+    </message>
+    <message>
+        <source>Subtitle delay %1 ms</source>
+        <translation>字幕の遅延 %1 ms</translation>
+    </message>
+    <message>
+        <source>Audio delay %1 ms</source>
+        <translation>音声の遅延 %1 ms</translation>
+    </message>
+    <message>
+        <source>Snapshot saved: %1</source>
+        <translation>スナップショットを保存しました: %1</translation>
+    </message>
+    <message>
+        <source>The disc could not be ejected.</source>
+        <translation>ディスクを取り出せませんでした。</translation>
+    </message>
+    <message>
         <source>Open &amp;Folder...</source>
         <translation>フォルダーを開く(&amp;F)...</translation>
     </message>
@@ -382,10 +449,6 @@
     <message>
         <source>Add Subtitle File...</source>
         <translation>字幕ファイルを追加...</translation>
-    </message>
-    <message>
-        <source>The disc could not be ejected.</source>
-        <translation>ディスクを取り出せませんでした。</translation>
     </message>
     <message>
         <source>Playing a video</source>
@@ -482,6 +545,133 @@
     <message>
         <source>A shared memory segment under %1 belongs to another user or others may use it; it is not used.</source>
         <translation>%1 の共有メモリセグメントは他のユーザーのものか、他者が使用できる状態です。使用しません。</translation>
+    </message>
+</context>
+<context>
+    <name>PlayerKeys</name>
+    <message>
+        <source>Open a file</source>
+        <translation>ファイルを開く</translation>
+    </message>
+    <message>
+        <source>Open a disc</source>
+        <translation>ディスクを開く</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>終了</translation>
+    </message>
+    <message>
+        <source>Play or pause</source>
+        <translation>再生 / 一時停止</translation>
+    </message>
+    <message>
+        <source>Full screen on or off (or double click)</source>
+        <translation>全画面のオン / オフ（またはダブルクリック）</translation>
+    </message>
+    <message>
+        <source>Leave full screen</source>
+        <translation>全画面を終了</translation>
+    </message>
+    <message>
+        <source>Take a snapshot</source>
+        <translation>スナップショットを撮る</translation>
+    </message>
+    <message>
+        <source>Next frame (while paused)</source>
+        <translation>次のフレーム（一時停止中）</translation>
+    </message>
+    <message>
+        <source>Back 10 seconds</source>
+        <translation>10 秒戻る</translation>
+    </message>
+    <message>
+        <source>Forward 10 seconds</source>
+        <translation>10 秒進む</translation>
+    </message>
+    <message>
+        <source>Back 3 seconds</source>
+        <translation>3 秒戻る</translation>
+    </message>
+    <message>
+        <source>Forward 3 seconds</source>
+        <translation>3 秒進む</translation>
+    </message>
+    <message>
+        <source>Back 1 minute</source>
+        <translation>1 分戻る</translation>
+    </message>
+    <message>
+        <source>Forward 1 minute</source>
+        <translation>1 分進む</translation>
+    </message>
+    <message>
+        <source>Back to the start</source>
+        <translation>先頭に戻る</translation>
+    </message>
+    <message>
+        <source>Jump to 10 % … 90 %</source>
+        <translation>10 % … 90 % へ移動</translation>
+    </message>
+    <message>
+        <source>Go to Time...</source>
+        <translation>時間を指定して移動...</translation>
+    </message>
+    <message>
+        <source>Previous chapter</source>
+        <translation>前のチャプター</translation>
+    </message>
+    <message>
+        <source>Next chapter</source>
+        <translation>次のチャプター</translation>
+    </message>
+    <message>
+        <source>Volume up</source>
+        <translation>音量を上げる</translation>
+    </message>
+    <message>
+        <source>Volume down</source>
+        <translation>音量を下げる</translation>
+    </message>
+    <message>
+        <source>Mute on or off</source>
+        <translation>消音のオン / オフ</translation>
+    </message>
+    <message>
+        <source>Slower</source>
+        <translation>遅く</translation>
+    </message>
+    <message>
+        <source>Faster</source>
+        <translation>速く</translation>
+    </message>
+    <message>
+        <source>Normal speed</source>
+        <translation>通常の速度</translation>
+    </message>
+    <message>
+        <source>Subtitles 50 ms earlier</source>
+        <translation>字幕を 50 ms 早く</translation>
+    </message>
+    <message>
+        <source>Subtitles 50 ms later</source>
+        <translation>字幕を 50 ms 遅く</translation>
+    </message>
+    <message>
+        <source>Audio 50 ms earlier</source>
+        <translation>音声を 50 ms 早く</translation>
+    </message>
+    <message>
+        <source>Audio 50 ms later</source>
+        <translation>音声を 50 ms 遅く</translation>
+    </message>
+    <message>
+        <source>Next playlist entry</source>
+        <translation>プレイリストの次の項目</translation>
+    </message>
+    <message>
+        <source>Previous playlist entry</source>
+        <translation>プレイリストの前の項目</translation>
     </message>
 </context>
 <context>
@@ -598,6 +788,25 @@
     <message>
         <source>Could not create the libVLC media player.</source>
         <translation>libVLC メディアプレーヤーを作成できませんでした。</translation>
+    </message>
+</context>
+<context>
+    <name>ShortcutsDialog</name>
+    <message>
+        <source>Keyboard Shortcuts</source>
+        <translation>キーボードショートカット</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>キー</translation>
+    </message>
+    <message>
+        <source>Action</source>
+        <translation>操作</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
     </message>
 </context>
 <context>

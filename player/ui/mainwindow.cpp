@@ -17,6 +17,7 @@
 #include "player/ui/adjustdialog.h"
 #include "player/ui/formcontrolpanel.h"
 #include "player/ui/mainwindowbase.h"
+#include "player/ui/openingwatch.h"
 #include "player/ui/preferencesdialog.h"
 #include "player/ui/reportthread.h"
 #include "widgets/kpplayseekingbar.h"
@@ -59,6 +60,8 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
     m_ui.setupUi(this);
     m_player = new QVlcPlayer(this);
     m_player->setVideoWidget(m_ui.videoWidget);
+    m_openingWatch = new OpeningWatch(this);
+    connect(m_openingWatch, &OpeningWatch::cancelRequested, this, &MainWindow::onBtnStopClicked);
     m_blurayMenu = new QBluRayMenu(m_ui.videoWidget);
     m_blurayMenu->setPlayer(m_player);
     m_audioPicture = new VlcAudioWidget(m_ui.videoWidget);
@@ -406,6 +409,7 @@ QWidget* MainWindow::topLevel() const
 
 void MainWindow::showMessage(const QString& text)
 {
+    m_openingWatch->noteMessage(text);
     uxMessageBox::information(nullptr, uxProductInfo::instance()->name(), text);
 }
 

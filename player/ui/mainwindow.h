@@ -13,6 +13,7 @@
 class FfAddFileProcessingDlg;
 class FormControlPanel;
 class MainWindowBase;
+class OpeningWatch;
 class QBluRayMenu;
 class QLabel;
 class QMovie;
@@ -240,6 +241,7 @@ private:
     QTimer* m_handoverTimer = nullptr;
     uxHandoverSlot* m_handover = nullptr;
     QPointer<FfAddFileProcessingDlg> m_loadingDialog;
+    OpeningWatch* m_openingWatch = nullptr;
     RecentFiles m_recent;
     ResumePoints m_resume;
 };

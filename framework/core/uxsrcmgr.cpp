@@ -13,6 +13,9 @@
 #include <QTextStream>
 #include <QTranslator>
 
+#include <cmath>
+#include <limits>
+
 namespace {
 
 uxSrcMgr* s_instance = nullptr;
@@ -216,7 +219,11 @@ QString uxSrcMgr::scaleStyleSheet(const QString& text, double factor)
             break; // an unclosed marker is kept as it stands
         out += rest.left(open);
         const int n = rest.mid(open + 2, close - open - 2).toInt();
-        out += QString::number(qint64(n * factor));
+        // Skin files and the screen's factor are not to be trusted to keep the
+        // product within what a length can be.
+        const double scaled = n * factor;
+        const double limit = std::numeric_limits<int>::max();
+        out += QString::number(std::isfinite(scaled) ? qint64(qBound(-limit, scaled, limit)) : 0);
         rest = rest.mid(close + 2);
     }
     return out + rest;

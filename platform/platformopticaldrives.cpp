@@ -75,12 +75,17 @@ QList<quint64> opticalDeviceNumbers()
 
 QList<PlatformOpticalDrives::Mount> PlatformOpticalDrives::mounts()
 {
-    QList<Mount> out;
     QFile table(QStringLiteral("/proc/self/mountinfo"));
     if (!table.open(QIODevice::ReadOnly))
-        return out;
+        return {};
+    return parseMountTable(table.readAll());
+}
+
+QList<PlatformOpticalDrives::Mount> PlatformOpticalDrives::parseMountTable(const QByteArray& table)
+{
+    QList<Mount> out;
     // id parent major:minor root point options [optional...] - type source super-options
-    const QList<QByteArray> lines = table.readAll().split('\n');
+    const QList<QByteArray> lines = table.split('\n');
     for (const QByteArray& line : lines) {
         const QList<QByteArray> fields = line.split(' ');
         const int dash = fields.indexOf("-");

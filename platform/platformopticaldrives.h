@@ -24,4 +24,6 @@ public:
     };
     // The current mount table; mount points with their escapes undone.
     static QList<Mount> mounts();
+    // The entries of a table in the kernel's mountinfo format; malformed lines are skipped.
+    static QList<Mount> parseMountTable(const QByteArray& table);
 };

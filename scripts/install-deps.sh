@@ -12,6 +12,7 @@ PACKAGES=(
   xvfb openbox x11-utils xdotool imagemagick ffmpeg genisoimage udftools xorriso
   fonts-dejavu-core fonts-droid-fallback libqt6svg6
   desktop-file-utils appstream lintian shared-mime-info file dbus-daemon
+  clang libclang-rt-14-dev
 )
 
 missing=()

@@ -263,16 +263,16 @@ private Q_SLOTS:
             QString message;
             answerMessage(&message);
             m_window->openFileByName(folder);
-            QCOMPARE(message, QString("Invalid Blu-ray file."));
+            QCOMPARE(message, QString("Cannot open \"%1\".\nInvalid Blu-ray file.").arg(folder));
             QCOMPARE(m_player->state(), int(QVlcPlayer::Idle));
         }
-        // A path that is neither file nor folder asks for a file.
+        // An empty request asks for a file.
         bool asked = false;
         whenModal<QFileDialog>([&asked](QFileDialog* dialog) {
             asked = true;
             dialog->reject();
         });
-        m_window->openFileByName(env.path() + "/missing.mkv");
+        m_window->openFileByName(QString());
         QVERIFY(asked);
     }
 
@@ -399,7 +399,8 @@ private Q_SLOTS:
         QString message;
         answerMessage(&message);
         m_window->openFileByName(MediaFixture::randomBytes());
-        QTRY_COMPARE(message, QString("File loading failed."));
+        QTRY_COMPARE(message, QString("Cannot open \"%1\".\nFile loading failed.")
+                                  .arg(MediaFixture::randomBytes()));
     }
 };
 

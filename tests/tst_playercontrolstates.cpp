@@ -81,8 +81,8 @@ private Q_SLOTS:
         QTest::newRow("idle while closing") << idle << "xr" << "1|10000|00000|0-00|00|11|01";
 
         // Opening knows nothing about the media yet: it only locks what would
-        // disturb the open and shows the waiting picture.
-        QTest::newRow("opening") << opening << "vascbmxr" << "0|-----|-----|-0--|0-|00|01";
+        // disturb the open and shows the waiting picture. Stop cancels it.
+        QTest::newRow("opening") << opening << "vascbmxr" << "0|-1---|-----|-0--|0-|00|01";
 
         QTest::newRow("playing a film") << playing << "vascr" << "0|01111|11111|0-00|11|11|00";
         // A film without subtitles still offers its subtitle menu, to add a file.

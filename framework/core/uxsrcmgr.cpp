@@ -14,6 +14,7 @@
 #include <QTranslator>
 
 #include <cmath>
+#include <limits>
 
 namespace {
 
@@ -235,9 +236,11 @@ QString uxSrcMgr::scaleStyleSheet(const QString& text, double factor)
             break; // an unclosed marker is kept as it stands
         out += rest.left(open);
         const int n = rest.mid(open + 2, close - open - 2).toInt();
-        const double value = n * factor;
-        // A factor from a broken screen report must not turn into undefined casts.
-        out += QString::number(std::isfinite(value) ? qint64(qBound(-1e15, value, 1e15)) : 0);
+        // Skin files and the screen's factor are not to be trusted to keep the
+        // product within what a length can be.
+        const double scaled = n * factor;
+        const double limit = std::numeric_limits<int>::max();
+        out += QString::number(std::isfinite(scaled) ? qint64(qBound(-limit, scaled, limit)) : 0);
         rest = rest.mid(close + 2);
     }
     return out + rest;

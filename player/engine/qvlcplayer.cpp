@@ -453,7 +453,7 @@ void QVlcPlayer::pollEnd()
             m_titleEndReported = true;
             emit blurayTitleEnded();
         }
-    } else if ((m_opening && (m_length == 0 || m_bluray)) || discEnd) {
+    } else if ((m_opening && (m_length == 0 || m_bluray || m_eventTime == 0)) || discEnd) {
         reportError();
     }
     m_clock.hold();
@@ -705,7 +705,9 @@ void QVlcPlayer::stopPlayer()
 {
     m_stopping = true;
     ++m_generation;
-    if (m_bluray)
+    // A media still being probed may keep libVLC busy for minutes (a huge
+    // file of zeros): its player stops away from this thread, like a disc's.
+    if (m_bluray || m_opening)
         replacePlayer();
     else
         libvlc_media_player_stop(m_player.get());

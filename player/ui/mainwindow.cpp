@@ -21,6 +21,7 @@
 #include "player/ui/mainwindowbase.h"
 #include "player/ui/mediafiletypes.h"
 #include "player/ui/onscreentext.h"
+#include "player/ui/openingwatch.h"
 #include "player/ui/preferencesdialog.h"
 #include "player/ui/reportthread.h"
 #include "widgets/kpplayseekingbar.h"
@@ -54,6 +55,8 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
     m_screenSaver = new PlatformScreenSaverInhibitor(uxProductInfo::instance()->name(), this);
     m_ejector = new PlatformDiscEjector(this);
     connect(m_ejector, &PlatformDiscEjector::finished, this, &MainWindow::onEjectFinished);
+    m_openingWatch = new OpeningWatch(this);
+    connect(m_openingWatch, &OpeningWatch::cancelRequested, this, &MainWindow::onBtnStopClicked);
     m_blurayMenu = new QBluRayMenu(m_ui.videoWidget);
     m_blurayMenu->setPlayer(m_player);
     m_audioPicture = new VlcAudioWidget(m_ui.videoWidget);
@@ -387,6 +390,7 @@ QWidget* MainWindow::topLevel() const
 
 void MainWindow::showMessage(const QString& text)
 {
+    m_openingWatch->noteMessage(text);
     uxMessageBox::information(nullptr, uxProductInfo::instance()->name(), text);
 }
 

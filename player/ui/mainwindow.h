@@ -19,6 +19,7 @@ class PlaylistMenu;
 class OnScreenText;
 class PlayerKeys;
 class QActionGroup;
+class OpeningWatch;
 class QBluRayMenu;
 class QLabel;
 class QMovie;
@@ -299,6 +300,7 @@ private:
     QTimer* m_handoverTimer = nullptr;
     uxHandoverSlot* m_handover = nullptr;
     QPointer<FfAddFileProcessingDlg> m_loadingDialog;
+    OpeningWatch* m_openingWatch = nullptr;
     RecentFiles m_recent;
     ResumePoints m_resume;
     PlatformScreenSaverInhibitor* m_screenSaver = nullptr;

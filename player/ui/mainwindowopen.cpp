@@ -19,6 +19,8 @@
 #include "player/ui/formcontrolpanel.h"
 #include "player/ui/mainwindowbase.h"
 #include "player/ui/onscreentext.h"
+#include "player/ui/openingwatch.h"
+#include "player/ui/openproblem.h"
 #include "player/ui/preferencesdialog.h"
 #include "player/ui/reportthread.h"
 #include "widgets/kpplayseekingbar.h"
@@ -181,6 +183,13 @@ bool MainWindow::openMedia(const QString& strPath)
         m_deferredPath = strPath;
         return true;
     }
+    // Anything named that cannot even be tried is said so; the file dialog is
+    // only for an empty request.
+    const QString problem = strPath.isEmpty() ? QString() : OpenProblem::reason(strPath);
+    if (!problem.isEmpty()) {
+        showMessage(OpenProblem::message(strPath, problem));
+        return false;
+    }
     // Paused media keeps its place as much as playing media does.
     storeCurrentResumePoint();
     const QString mode = currentDeinterlaceMode();
@@ -191,6 +200,7 @@ bool MainWindow::openMedia(const QString& strPath)
         m_resumeKey = strPath;
         m_player->setKeepStartPosition(m_resume.lookup(m_resumeKey) > 0);
         m_player->openFile(strPath);
+        m_openingWatch->start(strPath);
         setDeinterlaceMode(mode);
         setLastSelectedVideoFilePath(strPath);
         rememberRecent(strPath);
@@ -206,7 +216,7 @@ bool MainWindow::openMedia(const QString& strPath)
         if (!findDvdRoot(strPath).isEmpty() || !findAudioCdRoot(strPath).isEmpty())
             setNavPanelShown(false);
         // What plays goes on, and keeps its resume key.
-        showMessage(tr("Invalid Blu-ray file."));
+        showMessage(OpenProblem::message(strPath, tr("Invalid Blu-ray file.")));
     } else {
         openFile();
     }
@@ -268,6 +278,7 @@ void MainWindow::openBluray(const QString& root)
     setNavPanelShown(true);
     m_player->setKeepStartPosition(m_resume.lookup(m_resumeKey) > 0);
     m_player->openBD(root);
+    m_openingWatch->start(root);
     uxSettings::instance()->setValue(kDiscKey, QDir::toNativeSeparators(root));
     m_isBluray = true;
     m_blurayRoot = root;

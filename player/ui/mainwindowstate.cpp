@@ -18,6 +18,8 @@
 #include "player/ui/adjustdialog.h"
 #include "player/ui/formcontrolpanel.h"
 #include "player/ui/mainwindowbase.h"
+#include "player/ui/openingwatch.h"
+#include "player/ui/openproblem.h"
 #include "player/ui/playercontrolstates.h"
 #include "player/ui/preferencesdialog.h"
 #include "player/ui/reportthread.h"
@@ -70,6 +72,8 @@ void applyShown(const PlayerControls::Flag& flag, std::initializer_list<T*> item
 
 void MainWindow::onstateChanged(int state)
 {
+    if (state != QVlcPlayer::Opening)
+        m_openingWatch->finish(isPlayingState(state));
     updateUiControl(state);
     showSpeed();
 }
@@ -466,5 +470,8 @@ void MainWindow::onErrorOccurred()
     withdrawRecent();
     // The player reaches idle right after this signal; the message waits for
     // it, so no open can start inside the player's own handling.
-    QTimer::singleShot(0, this, [this] { showMessage(tr("File loading failed.")); });
+    m_openingWatch->fail();
+    const QString message =
+        OpenProblem::message(m_openingWatch->location(), tr("File loading failed."));
+    QTimer::singleShot(0, this, [this, message] { showMessage(message); });
 }

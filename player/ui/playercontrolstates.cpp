@@ -21,6 +21,9 @@ PlayerControls PlayerControlStates::forSituation(const PlayerSituation& situatio
     if (situation.state != QVlcPlayer::Opening) {
         setTransport(situation, controls);
         setMediaMenus(situation, controls);
+    } else {
+        // Opening may take long (a damaged or huge file); Stop cancels it.
+        controls.stopEnabled = true;
     }
     setDiscControls(situation, controls);
     setSeekBars(situation, controls);

@@ -1,9 +1,7 @@
 #include "player/ui/reportthread.h"
 
 #include "player/discs/discdetection.h"
-
-#include <QCryptographicHash>
-#include <QFile>
+#include "player/discs/discindex.h"
 
 ReportThread::ReportThread(const QString& root, QObject* parent)
     : QThread(parent), m_root(root)
@@ -15,9 +13,6 @@ void ReportThread::run()
     discVolumeLabel(m_root);
     // Reading the disc's index spins up a drive before the player opens it, and
     // its hash keys the disc's resume point.
-    QFile index(m_root + QStringLiteral("BDMV/index.bdmv"));
-    if (index.open(QIODevice::ReadOnly))
-        m_indexHash = QString::fromLatin1(
-            QCryptographicHash::hash(index.readAll(), QCryptographicHash::Sha1).toHex());
+    m_indexHash = DiscIndex::hash(m_root);
     emit reportFinished();
 }

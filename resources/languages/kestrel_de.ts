@@ -514,6 +514,48 @@
     </message>
 </context>
 <context>
+    <name>OpenProblem</name>
+    <message>
+        <source>The file does not exist.</source>
+        <translation>Die Datei existiert nicht.</translation>
+    </message>
+    <message>
+        <source>This is neither a file nor a folder, so it cannot be played.</source>
+        <translation>Dies ist weder eine Datei noch ein Ordner und kann daher nicht abgespielt werden.</translation>
+    </message>
+    <message>
+        <source>You are not allowed to read this file.</source>
+        <translation>Sie haben keine Berechtigung, diese Datei zu lesen.</translation>
+    </message>
+    <message>
+        <source>The file is empty.</source>
+        <translation>Die Datei ist leer.</translation>
+    </message>
+    <message>
+        <source>The link leads in a circle and never reaches a file.</source>
+        <translation>Die Verknüpfung führt im Kreis und erreicht nie eine Datei.</translation>
+    </message>
+    <message>
+        <source>The link points to a file that does not exist.</source>
+        <translation>Die Verknüpfung zeigt auf eine Datei, die nicht existiert.</translation>
+    </message>
+    <message>
+        <source>Cannot open &quot;%1&quot;.</source>
+        <translation>„%1“ kann nicht geöffnet werden.</translation>
+    </message>
+</context>
+<context>
+    <name>OpeningNotice</name>
+    <message>
+        <source>Opening</source>
+        <translation>Öffnen</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is taking long to open.</source>
+        <translation>Das Öffnen von „%1“ dauert lange.</translation>
+    </message>
+</context>
+<context>
     <name>PlatformDiscEjector</name>
     <message>
         <source>The system does not know the device %1.</source>

@@ -514,6 +514,48 @@
     </message>
 </context>
 <context>
+    <name>OpenProblem</name>
+    <message>
+        <source>The file does not exist.</source>
+        <translation>The file does not exist.</translation>
+    </message>
+    <message>
+        <source>This is neither a file nor a folder, so it cannot be played.</source>
+        <translation>This is neither a file nor a folder, so it cannot be played.</translation>
+    </message>
+    <message>
+        <source>You are not allowed to read this file.</source>
+        <translation>You are not allowed to read this file.</translation>
+    </message>
+    <message>
+        <source>The file is empty.</source>
+        <translation>The file is empty.</translation>
+    </message>
+    <message>
+        <source>The link leads in a circle and never reaches a file.</source>
+        <translation>The link leads in a circle and never reaches a file.</translation>
+    </message>
+    <message>
+        <source>The link points to a file that does not exist.</source>
+        <translation>The link points to a file that does not exist.</translation>
+    </message>
+    <message>
+        <source>Cannot open &quot;%1&quot;.</source>
+        <translation>Cannot open &quot;%1&quot;.</translation>
+    </message>
+</context>
+<context>
+    <name>OpeningNotice</name>
+    <message>
+        <source>Opening</source>
+        <translation>Opening</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is taking long to open.</source>
+        <translation>&quot;%1&quot; is taking long to open.</translation>
+    </message>
+</context>
+<context>
     <name>PlatformDiscEjector</name>
     <message>
         <source>The system does not know the device %1.</source>

@@ -514,6 +514,48 @@
     </message>
 </context>
 <context>
+    <name>OpenProblem</name>
+    <message>
+        <source>The file does not exist.</source>
+        <translation>El archivo no existe.</translation>
+    </message>
+    <message>
+        <source>This is neither a file nor a folder, so it cannot be played.</source>
+        <translation>No es un archivo ni una carpeta, así que no se puede reproducir.</translation>
+    </message>
+    <message>
+        <source>You are not allowed to read this file.</source>
+        <translation>No tiene permiso para leer este archivo.</translation>
+    </message>
+    <message>
+        <source>The file is empty.</source>
+        <translation>El archivo está vacío.</translation>
+    </message>
+    <message>
+        <source>The link leads in a circle and never reaches a file.</source>
+        <translation>El enlace da vueltas en círculo y nunca llega a un archivo.</translation>
+    </message>
+    <message>
+        <source>The link points to a file that does not exist.</source>
+        <translation>El enlace apunta a un archivo que no existe.</translation>
+    </message>
+    <message>
+        <source>Cannot open &quot;%1&quot;.</source>
+        <translation>No se puede abrir «%1».</translation>
+    </message>
+</context>
+<context>
+    <name>OpeningNotice</name>
+    <message>
+        <source>Opening</source>
+        <translation>Abriendo</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is taking long to open.</source>
+        <translation>Abrir «%1» está tardando mucho.</translation>
+    </message>
+</context>
+<context>
     <name>PlatformDiscEjector</name>
     <message>
         <source>The system does not know the device %1.</source>

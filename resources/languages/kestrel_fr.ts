@@ -514,6 +514,48 @@
     </message>
 </context>
 <context>
+    <name>OpenProblem</name>
+    <message>
+        <source>The file does not exist.</source>
+        <translation>Le fichier n’existe pas.</translation>
+    </message>
+    <message>
+        <source>This is neither a file nor a folder, so it cannot be played.</source>
+        <translation>Ce n’est ni un fichier ni un dossier : impossible de le lire.</translation>
+    </message>
+    <message>
+        <source>You are not allowed to read this file.</source>
+        <translation>Vous n’avez pas le droit de lire ce fichier.</translation>
+    </message>
+    <message>
+        <source>The file is empty.</source>
+        <translation>Le fichier est vide.</translation>
+    </message>
+    <message>
+        <source>The link leads in a circle and never reaches a file.</source>
+        <translation>Le lien tourne en rond et n’aboutit à aucun fichier.</translation>
+    </message>
+    <message>
+        <source>The link points to a file that does not exist.</source>
+        <translation>Le lien pointe vers un fichier qui n’existe pas.</translation>
+    </message>
+    <message>
+        <source>Cannot open &quot;%1&quot;.</source>
+        <translation>Impossible d’ouvrir « %1 ».</translation>
+    </message>
+</context>
+<context>
+    <name>OpeningNotice</name>
+    <message>
+        <source>Opening</source>
+        <translation>Ouverture</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is taking long to open.</source>
+        <translation>L’ouverture de « %1 » prend du temps.</translation>
+    </message>
+</context>
+<context>
     <name>PlatformDiscEjector</name>
     <message>
         <source>The system does not know the device %1.</source>

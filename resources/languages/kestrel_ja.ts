@@ -514,6 +514,48 @@
     </message>
 </context>
 <context>
+    <name>OpenProblem</name>
+    <message>
+        <source>The file does not exist.</source>
+        <translation>ファイルが存在しません。</translation>
+    </message>
+    <message>
+        <source>This is neither a file nor a folder, so it cannot be played.</source>
+        <translation>ファイルでもフォルダーでもないため、再生できません。</translation>
+    </message>
+    <message>
+        <source>You are not allowed to read this file.</source>
+        <translation>このファイルを読み取る権限がありません。</translation>
+    </message>
+    <message>
+        <source>The file is empty.</source>
+        <translation>ファイルが空です。</translation>
+    </message>
+    <message>
+        <source>The link leads in a circle and never reaches a file.</source>
+        <translation>リンクが循環しており、ファイルにたどり着きません。</translation>
+    </message>
+    <message>
+        <source>The link points to a file that does not exist.</source>
+        <translation>リンク先のファイルが存在しません。</translation>
+    </message>
+    <message>
+        <source>Cannot open &quot;%1&quot;.</source>
+        <translation>「%1」を開けません。</translation>
+    </message>
+</context>
+<context>
+    <name>OpeningNotice</name>
+    <message>
+        <source>Opening</source>
+        <translation>開いています</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is taking long to open.</source>
+        <translation>「%1」を開くのに時間がかかっています。</translation>
+    </message>
+</context>
+<context>
     <name>PlatformDiscEjector</name>
     <message>
         <source>The system does not know the device %1.</source>

@@ -29,9 +29,9 @@ class ManagerAdaptor : public QDBusAbstractAdaptor
 public:
     ManagerAdaptor(QObject* parent, Udisks& state) : QDBusAbstractAdaptor(parent), m_state(state) {}
 public slots:
-    QList<QDBusObjectPath> ResolveDevice(const QVariantMap& spec, const QVariantMap&)
+    QList<QDBusObjectPath> ResolveDevice(const QVariantMap& device, const QVariantMap&)
     {
-        const QString path = spec.value(QStringLiteral("path")).toString();
+        const QString path = device.value(QStringLiteral("path")).toString();
         m_state.calls << QStringLiteral("resolve ") + path;
         if (path == QLatin1String("/dev/sr0"))
             return {QDBusObjectPath(kBlock)};

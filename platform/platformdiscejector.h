@@ -18,16 +18,15 @@ public:
     // Ejects the disc of device mounted on mountPoint; finished() follows.
     // False when an eject is still running.
     bool eject(const QString& device, const QString& mountPoint);
-    bool isBusy() const { return m_busy; }
-
-    // The blocking steps, for callers that already run off the GUI thread.
-    // Empty on success, else why the disc stays.
-    static QString ejectNow(const QString& device, const QString& mountPoint);
 
 signals:
     void finished(bool ejected, const QString& why);
 
 private:
+    // The blocking steps, run on the worker. Empty on success, else why the
+    // disc stays.
+    static QString ejectNow(const QString& device, const QString& mountPoint);
+
     bool m_busy = false;
     class QThread* m_thread = nullptr;
 };

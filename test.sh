@@ -26,4 +26,6 @@ export ASAN_OPTIONS=detect_leaks=0:abort_on_error=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 ./scripts/with-display.sh ctest --test-dir build --output-on-failure -j1
 ./scripts/with-display.sh ctest --test-dir build-asan --output-on-failure -j1
+# The parsers of files and segments others may write, fuzzed for 30 s each.
+./tests/fuzz/run.sh 30
 echo "All tests passed."

@@ -7,13 +7,19 @@
 #include "framework/core/uxproductinfo.h"
 #include "framework/core/uxsettings.h"
 #include "framework/core/uxsrcmgr.h"
+#include "framework/ui/uxmessagebox.h"
 #include "platform/platformquitsignals.h"
+#include "player/ui/mainwindow.h"
 #include "player/ui/mainwindowbase.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <QNetworkAccessManager>
 #include <QSettings>
+#include <QTimer>
+
+#include <cstdio>
 
 namespace {
 
@@ -42,7 +48,14 @@ Startup::~Startup()
 
 int Startup::run()
 {
-    initFramework();
+    // A quit request at any moment from here on ends the run cleanly: the steps
+    // below check for it, and the event loop acts on it once it runs.
+    m_quitSignals = std::make_unique<PlatformQuitSignals>();
+    if (!initFramework()) {
+        m_quitSignals.reset();
+        teardownSingletons();
+        return 1;
+    }
     applyOptions();
     m_network = new QNetworkAccessManager;
     if (runInstallHook()) {
@@ -50,26 +63,66 @@ int Startup::run()
         return 0;
     }
     if (!uxSingleInstance::instance()->isRunningAllowed()) {
-        // The running copy's window polls the hand-over slot and opens the path.
-        const QString media = absoluteMediaPath(mediaArgument(m_args));
-        if (!media.isEmpty())
-            uxHandoverSlot::handOver(uxProductInfo::instance()->guid(), media);
+        const int result = handOverToRunningCopy();
         teardownSingletons();
-        return 0;
+        return result;
     }
-    // From here on a quit request waits for the event loop instead of ending
-    // the process before the window could save anything.
-    m_quitSignals = std::make_unique<PlatformQuitSignals>();
-    openHandover();
-    setIcons();
-    applyLanguage();
-    showSplash();
-    applySkin();
-    showMainWindow();
-    QCoreApplication::processEvents();
-    const int result = runEventLoop();
+    using Step = void (Startup::*)();
+    for (Step step : {&Startup::openHandover, &Startup::setIcons, &Startup::applyLanguage,
+                      &Startup::showSplash, &Startup::applySkin, &Startup::showMainWindow,
+                      &Startup::playStartPaths}) {
+        if (PlatformQuitSignals::isRequested())
+            break;
+        (this->*step)();
+    }
+    int result = 0;
+    if (m_mainWindow) {
+        QCoreApplication::processEvents();
+        result = runEventLoop();
+    }
     teardown();
     return result;
+}
+
+// The running copy's window polls the hand-over slot and opens the paths in
+// the order given; a path that cannot reach it is reported, so the user does
+// not wait for nothing.
+int Startup::handOverToRunningCopy()
+{
+    for (const QString& argument : mediaArguments(m_args)) {
+        const QString media = absoluteMediaPath(argument);
+        const QString reason = handOverFailure(
+            uxHandoverSlot::handOver(uxProductInfo::instance()->guid(), media));
+        if (reason.isEmpty())
+            continue;
+        reportError(QCoreApplication::translate("MediaPlayer_Main",
+                                                "Cannot open %1 in the running copy: %2.")
+                        .arg(media, reason));
+        return 2;
+    }
+    return 0;
+}
+
+QString Startup::handOverFailure(int delivery)
+{
+    switch (delivery) {
+    case uxHandoverSlot::NoRunningCopy:
+        return QCoreApplication::translate("MediaPlayer_Main", "the running copy cannot be reached");
+    case uxHandoverSlot::TooLong:
+        return QCoreApplication::translate("MediaPlayer_Main",
+                                           "the path is too long to be handed over");
+    case uxHandoverSlot::NotTaken:
+        return QCoreApplication::translate("MediaPlayer_Main", "the running copy does not take it");
+    default:
+        return QString();
+    }
+}
+
+void Startup::reportError(const QString& text)
+{
+    std::fprintf(stderr, "%s: %s\n", qPrintable(QCoreApplication::applicationName()),
+                 text.toLocal8Bit().constData());
+    std::fflush(stderr);
 }
 
 int Startup::runEventLoop()
@@ -78,12 +131,17 @@ int Startup::runEventLoop()
                      &QWidget::close);
     QObject::connect(m_quitSignals.get(), &PlatformQuitSignals::quitRequested, qApp,
                      &QCoreApplication::quit, Qt::QueuedConnection);
-    const int result = QApplication::exec();
+    int result = 0;
+    // A request that came while the window was being made has been read already.
+    if (PlatformQuitSignals::isRequested())
+        m_mainWindow->close();
+    else
+        result = QApplication::exec();
     m_quitSignals.reset();
     return result;
 }
 
-void Startup::initFramework()
+bool Startup::initFramework()
 {
     for (Qt::UIEffect effect : {Qt::UI_AnimateMenu, Qt::UI_FadeMenu, Qt::UI_AnimateCombo,
                                 Qt::UI_AnimateTooltip, Qt::UI_FadeTooltip})
@@ -95,12 +153,37 @@ void Startup::initFramework()
     const QString config = resources->readProductConfig();
     if (!config.isEmpty())
         product->loadConfig(config);
+    // Without a name and GUID the settings store, the instance lock and the
+    // hand-over slot would all fall back to shared names: refuse to start.
+    if (product->name().isEmpty() || product->guid().isEmpty()) {
+        reportDamagedProduct(resources->productConfigPath());
+        return false;
+    }
     const QString extend = resources->readProductExtend();
     if (!extend.isEmpty())
         product->loadExtend(extend);
     resources->filterSkins();
     resources->filterLanguages();
     uxSettings::instance();
+    return true;
+}
+
+void Startup::reportDamagedProduct(const QString& path)
+{
+    // No settings may be read or written now: the user's language is taken from
+    // the system alone.
+    uxSrcMgr::instance()->setCurrentLanguage(uxSrcMgr::systemLanguage());
+    const QString text =
+        QCoreApplication::translate("MediaPlayer_Main",
+                                    "The product configuration %1 is missing or damaged: its "
+                                    "name and GUID cannot be read. Please reinstall the program.")
+            .arg(QDir::toNativeSeparators(path));
+    reportError(text);
+    if (QGuiApplication::platformName() == QLatin1String("offscreen") ||
+        QGuiApplication::platformName() == QLatin1String("minimal"))
+        return;
+    uxMessageBox::warning(nullptr, QCoreApplication::translate("MediaPlayer_Main", "Error"),
+                          text);
 }
 
 void Startup::applyOptions()
@@ -113,15 +196,22 @@ void Startup::applyOptions()
 
 QString Startup::mediaArgument(const QStringList& args)
 {
+    return mediaArguments(args).value(0);
+}
+
+QStringList Startup::mediaArguments(const QStringList& args)
+{
+    QStringList media;
     for (int i = 0; i < args.size(); ++i) {
-        if (args.at(i) == LanguageOption && i + 1 < args.size()) {
+        // The option and its value; a trailing one has none.
+        if (args.at(i) == LanguageOption) {
             ++i;
             continue;
         }
         if (args.at(i) != RegisterHook && args.at(i) != DeregisterHook)
-            return args.at(i);
+            media << args.at(i);
     }
-    return QString();
+    return media;
 }
 
 // The running copy has a working folder of its own, and recent entries and resume
@@ -171,9 +261,22 @@ void Startup::openHandover()
 {
     m_handover = std::make_unique<uxHandoverSlot>(uxProductInfo::instance()->guid());
     m_handover->open();
-    const QString media = absoluteMediaPath(mediaArgument(m_args));
-    if (!media.isEmpty())
-        m_handover->writePath(media);
+    // Several paths go straight to the window once it is shown.
+    const QStringList media = mediaArguments(m_args);
+    if (media.size() == 1)
+        m_handover->writePath(absoluteMediaPath(media.first()));
+}
+
+void Startup::playStartPaths()
+{
+    const QStringList media = mediaArguments(m_args);
+    if (media.size() < 2)
+        return;
+    QStringList paths;
+    for (const QString& argument : media)
+        paths << absoluteMediaPath(argument);
+    MainWindow* window = m_mainWindow->playerWindow();
+    QTimer::singleShot(0, window, [window, paths] { window->openFiles(paths); });
 }
 
 void Startup::setIcons()
@@ -254,7 +357,8 @@ void Startup::teardownSingletons()
 
 void Startup::teardown()
 {
-    m_mainWindow->saveWindowGeometry();
+    if (m_mainWindow)
+        m_mainWindow->saveWindowGeometry();
     teardownSingletons();
     m_mainWindow.reset();
     m_splash.reset();

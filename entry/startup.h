@@ -23,6 +23,8 @@ public:
     // The argument handed to the player: the first one that is neither an
     // option nor an option's value.
     static QString mediaArgument(const QStringList& args);
+    // Every such argument, in the order given.
+    static QStringList mediaArguments(const QStringList& args);
     // argument made absolute against this process's working folder.
     static QString absoluteMediaPath(const QString& argument);
     // Installation hooks: record or remove this copy in the installed-copies store.
@@ -31,10 +33,15 @@ public:
 
 private:
     int runEventLoop();
-    void initFramework();
+    int handOverToRunningCopy();
+    static void reportError(const QString& text);
+    static void reportDamagedProduct(const QString& path);
+    bool initFramework();
     void applyOptions();
     bool runInstallHook();
     void openHandover();
+    static QString handOverFailure(int delivery);
+    void playStartPaths();
     void setIcons();
     void applyLanguage();
     void showSplash();

@@ -12,6 +12,9 @@
 #include <QScreen>
 #include <QtMath>
 
+#include <cmath>
+#include <limits>
+
 namespace {
 
 Qt::Alignment verticalAlignment(const QString& value)
@@ -32,17 +35,26 @@ Qt::Alignment horizontalAlignment(const QString& value)
     return Qt::AlignLeft;
 }
 
+// Layout files are data: a product of two numbers from them may lie outside
+// what an int holds, or be no number at all.
 int scaled(double scale, int value)
 {
-    return int(scale * value);
+    const double product = scale * value;
+    if (!std::isfinite(product))
+        return 0;
+    return int(qBound(double(std::numeric_limits<int>::min()), product,
+                      double(std::numeric_limits<int>::max())));
 }
 
-// Places a label as its layout element says; returns the element's colour.
-QString applyLabelLayout(QLabel* label, const QDomElement& e, double s)
+// Places a label as its layout element says, inside the splash of the given
+// size; returns the element's colour.
+QString applyLabelLayout(QLabel* label, const QDomElement& e, double s, const QSize& bounds)
 {
     const auto number = [&e](const char* name) { return e.attribute(name).toInt(); };
-    label->setGeometry(scaled(s, number("x")), scaled(s, number("y")), scaled(s, number("width")),
-                       scaled(s, number("height")));
+    const int x = qBound(0, scaled(s, number("x")), bounds.width());
+    const int y = qBound(0, scaled(s, number("y")), bounds.height());
+    label->setGeometry(x, y, qBound(0, scaled(s, number("width")), bounds.width() - x),
+                       qBound(0, scaled(s, number("height")), bounds.height() - y));
     label->setAlignment(verticalAlignment(e.attribute("valign")) |
                         horizontalAlignment(e.attribute("halign")));
     return e.attribute("color");
@@ -107,17 +119,24 @@ void uxSplashScreen::applyLayoutFile()
         return;
     const QDomElement root = doc.documentElement().firstChildElement();
     const double s = uxSrcMgr::dpiScale();
-    const int width = root.firstChildElement("Width").text().toInt();
-    const int height = root.firstChildElement("Height").text().toInt();
     const QScreen* area = screen() ? screen() : QGuiApplication::primaryScreen();
     const QRect g = area ? area->geometry() : QRect(0, 0, 0, 0);
+    // The splash and the picture scaled into it never exceed the screen.
+    const int width = qBound(0, scaled(s, root.firstChildElement("Width").text().toInt()),
+                             g.width());
+    const int height = qBound(0, scaled(s, root.firstChildElement("Height").text().toInt()),
+                              g.height());
     const int cx = (g.left() + g.right()) / 2;
     const int cy = (g.top() + g.bottom()) / 2;
-    setGeometry(int(cx - s * width * 0.5), int(cy - s * height * 0.5), scaled(s, width),
-                scaled(s, height));
-    m_messageColor = applyLabelLayout(m_ui->lblMessage, root.firstChildElement("Message"), s);
-    m_versionColor = applyLabelLayout(m_ui->lblVersion, root.firstChildElement("Version"), s);
-    m_copyrightColor = applyLabelLayout(m_ui->lblCopyRight, root.firstChildElement("CopyRight"), s);
+    setGeometry(qBound(g.left(), cx - width / 2, g.right() + 1 - width),
+                qBound(g.top(), cy - height / 2, g.bottom() + 1 - height), width, height);
+    const QSize bounds(width, height);
+    m_messageColor =
+        applyLabelLayout(m_ui->lblMessage, root.firstChildElement("Message"), s, bounds);
+    m_versionColor =
+        applyLabelLayout(m_ui->lblVersion, root.firstChildElement("Version"), s, bounds);
+    m_copyrightColor =
+        applyLabelLayout(m_ui->lblCopyRight, root.firstChildElement("CopyRight"), s, bounds);
 }
 
 void uxSplashScreen::setMessage(const QString& html)

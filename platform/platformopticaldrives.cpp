@@ -75,12 +75,17 @@ QList<quint64> opticalDeviceNumbers()
 
 QList<PlatformOpticalDrives::Mount> PlatformOpticalDrives::mounts()
 {
-    QList<Mount> out;
     QFile table(QStringLiteral("/proc/self/mountinfo"));
     if (!table.open(QIODevice::ReadOnly))
-        return out;
+        return {};
+    return parseMountTable(table.readAll());
+}
+
+QList<PlatformOpticalDrives::Mount> PlatformOpticalDrives::parseMountTable(const QByteArray& table)
+{
+    QList<Mount> out;
     // id parent major:minor root point options [optional...] - type source super-options
-    const QList<QByteArray> lines = table.readAll().split('\n');
+    const QList<QByteArray> lines = table.split('\n');
     for (const QByteArray& line : lines) {
         const QList<QByteArray> fields = line.split(' ');
         const int dash = fields.indexOf("-");
@@ -144,17 +149,3 @@ bool PlatformOpticalDrives::probeFileSystem(const QString& device, QString& type
     return !type.isEmpty();
 }
 
-bool PlatformOpticalDrives::eject(const QString& root)
-{
-    const QString device = deviceOfRoot(root);
-    if (device.isEmpty())
-        return false;
-    if (umount2(QFile::encodeName(QDir::cleanPath(root)).constData(), 0) != 0)
-        return false;
-    const int fd = open(QFile::encodeName(device).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0)
-        return false;
-    const bool ejected = ioctl(fd, CDROMEJECT, 0) == 0;
-    close(fd);
-    return ejected;
-}

@@ -15,8 +15,6 @@ public:
     // Reads the file system of a device or image: its type as libblkid names
     // it ("udf", "iso9660", ...) and its label. False when none is found.
     static bool probeFileSystem(const QString& device, QString& type, QString& label);
-    // Unmounts the disc of the drive at root and opens its tray.
-    static bool eject(const QString& root);
 
     struct Mount
     {
@@ -26,4 +24,6 @@ public:
     };
     // The current mount table; mount points with their escapes undone.
     static QList<Mount> mounts();
+    // The entries of a table in the kernel's mountinfo format; malformed lines are skipped.
+    static QList<Mount> parseMountTable(const QByteArray& table);
 };

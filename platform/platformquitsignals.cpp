@@ -9,11 +9,13 @@
 namespace {
 
 int s_pipe[2] = {-1, -1};
+volatile sig_atomic_t s_requested = 0;
 const int QuitSignals[] = {SIGTERM, SIGINT, SIGHUP};
 
-// Only async-signal-safe work here: one byte into the pipe.
+// Only async-signal-safe work here: a flag and one byte into the pipe.
 void onSignal(int number)
 {
+    s_requested = 1;
     const char byte = char(number);
     [[maybe_unused]] const ssize_t written = ::write(s_pipe[1], &byte, 1);
 }
@@ -28,11 +30,33 @@ void setHandler(void (*handler)(int))
         sigaction(number, &action, nullptr);
 }
 
+// A request that came before anyone listened stays in the pipe and the flag.
+bool listen()
+{
+    if (s_pipe[0] != -1)
+        return true;
+    if (::pipe2(s_pipe, O_CLOEXEC | O_NONBLOCK) != 0)
+        return false;
+    s_requested = 0;
+    setHandler(onSignal);
+    return true;
+}
+
 } // namespace
+
+void PlatformQuitSignals::listenEarly()
+{
+    listen();
+}
+
+bool PlatformQuitSignals::isRequested()
+{
+    return s_requested != 0;
+}
 
 PlatformQuitSignals::PlatformQuitSignals(QObject* parent) : QObject(parent)
 {
-    if (s_pipe[0] != -1 || ::pipe2(s_pipe, O_CLOEXEC | O_NONBLOCK) != 0)
+    if (!listen())
         return;
     m_notifier = new QSocketNotifier(s_pipe[0], QSocketNotifier::Read, this);
     connect(m_notifier, &QSocketNotifier::activated, this, &PlatformQuitSignals::onReadable);
@@ -48,6 +72,7 @@ PlatformQuitSignals::~PlatformQuitSignals()
     ::close(s_pipe[0]);
     ::close(s_pipe[1]);
     s_pipe[0] = s_pipe[1] = -1;
+    s_requested = 0;
 }
 
 void PlatformQuitSignals::onReadable()

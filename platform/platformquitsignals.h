@@ -14,6 +14,13 @@ public:
     explicit PlatformQuitSignals(QObject* parent = nullptr);
     ~PlatformQuitSignals() override;
 
+    // Catches the signals from now on, before any object exists; an object
+    // made later reports what came in between.
+    static void listenEarly();
+    // True once a quit signal came while listening, even when nobody was
+    // connected yet to quitRequested().
+    static bool isRequested();
+
 Q_SIGNALS:
     void quitRequested();
 

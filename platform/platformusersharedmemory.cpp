@@ -3,12 +3,20 @@
 #include "platform/platformenvironment.h"
 #include "platform/platformsharedmemory.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 #include <cerrno>
+#include <cstdio>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <unistd.h>
+
+static void warn(const QString& text)
+{
+    std::fprintf(stderr, "%s\n", text.toLocal8Bit().constData());
+    std::fflush(stderr);
+}
 
 static QString keyFileBase(const QString& key)
 {
@@ -43,14 +51,36 @@ QString PlatformUserSharedMemory::userNativeKey(const QString& key)
 
 bool PlatformUserSharedMemory::create(qsizetype size, QSharedMemory::AccessMode mode)
 {
-    if (tryCreate(size, mode))
-        return true;
-    if (m_error != QSharedMemory::AlreadyExists || PlatformSharedMemory::isPrivate(m_keyFile))
+    // Another user's segment may sit under the key derived from this key file; a
+    // key file with a new inode gets another key. Keys are short, so a few tries.
+    for (int attempt = 0; attempt < 8; ++attempt) {
+        if (tryCreate(size, mode))
+            return true;
+        if (m_error != QSharedMemory::AlreadyExists || PlatformSharedMemory::isPrivate(m_keyFile))
+            return false;
+        if (attempt == 0)
+            warn(QCoreApplication::translate("PlatformUserSharedMemory",
+                                             "A shared memory segment under %1 belongs to another "
+                                             "user or others may use it; a new one replaces it.")
+                     .arg(m_keyFile));
+        if (!replaceKeyFile())
+            return false;
+    }
+    return false;
+}
+
+// The new file exists before the old one goes, so it cannot get the old inode.
+bool PlatformUserSharedMemory::replaceKeyFile()
+{
+    const QByteArray target = QFile::encodeName(m_keyFile);
+    const QByteArray fresh = target + ".new";
+    ::unlink(fresh.constData());
+    const int fd = ::open(fresh.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC,
+                          0600);
+    if (fd == -1)
         return false;
-    // Another user's segment happens to sit under the key derived from this key
-    // file: a new key file gets another key.
-    QFile::remove(m_keyFile);
-    return tryCreate(size, mode);
+    ::close(fd);
+    return ::rename(fresh.constData(), target.constData()) == 0;
 }
 
 bool PlatformUserSharedMemory::tryCreate(qsizetype size, QSharedMemory::AccessMode mode)
@@ -92,6 +122,10 @@ bool PlatformUserSharedMemory::attach(QSharedMemory::AccessMode mode)
 
 bool PlatformUserSharedMemory::refuseForeignSegment()
 {
+    warn(QCoreApplication::translate("PlatformUserSharedMemory",
+                                     "A shared memory segment under %1 belongs to another user "
+                                     "or others may use it; it is not used.")
+             .arg(m_keyFile));
     m_error = QSharedMemory::PermissionDenied;
     return false;
 }

@@ -37,6 +37,7 @@ public:
 private:
     bool tryCreate(qsizetype size, QSharedMemory::AccessMode mode);
     void renew();
+    bool replaceKeyFile();
     bool refuseForeignSegment();
     bool openLockFile();
 

@@ -5,7 +5,7 @@
 set -euo pipefail
 cd "$(dirname "$(readlink -f "$0")")/.."
 LUPDATE=/usr/lib/qt6/bin/lupdate
-SOURCES=(app entry framework player widgets)
+SOURCES=(app entry framework platform player widgets)
 for code in en de fr es ja zh_CN; do
   existing=()
   for dir in "${SOURCES[@]}"; do [ -d "$dir" ] && existing+=("$dir"); done

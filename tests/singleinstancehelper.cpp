@@ -85,6 +85,24 @@ static int writeRaw(const QString& key, const QByteArray& bytes)
     return Allowed;
 }
 
+// Exit codes: 0 delivered, 1 no running copy, 3 too long, 4 not taken in time.
+static int handOver(const QString& key, const QString& path, const QString& waitMs)
+{
+    const auto result = waitMs.isEmpty() ? uxHandoverSlot::handOver(key, path)
+                                          : uxHandoverSlot::handOver(key, path, waitMs.toInt());
+    switch (result) {
+    case uxHandoverSlot::Delivered:
+        return Allowed;
+    case uxHandoverSlot::NoRunningCopy:
+        return Failed;
+    case uxHandoverSlot::TooLong:
+        return 3;
+    case uxHandoverSlot::NotTaken:
+        return 4;
+    }
+    return Failed;
+}
+
 static int holdLock(const QString& name)
 {
     PlatformInstanceLock lock(name);
@@ -109,7 +127,7 @@ int main(int argc, char** argv)
     if (command == "hold-slot")
         return holdSlot(arg1, args.value(2));
     if (command == "hand-over")
-        return uxHandoverSlot::handOver(arg1, args.value(2)) ? Allowed : Failed;
+        return handOver(arg1, args.value(2), args.value(3));
     if (command == "write-raw")
         return writeRaw(arg1, QByteArray::fromHex(args.value(2).toLatin1()));
     if (command == "hold-lock")

@@ -2,8 +2,8 @@
 // terminal with a relative path, by a package script without a display, in two
 // sessions of one user, and with a damaged settings store.
 #include "fixtures/mediafixture.h"
+#include "fixtures/stagedcopies.h"
 #include "framework/core/uxhandoverslot.h"
-#include "platform/platformusersharedmemory.h"
 #include "testenvironment.h"
 
 #include <QApplication>
@@ -41,15 +41,7 @@ public:
     }
     ~InSession() { qputenv("XDG_RUNTIME_DIR", m_saved); }
 
-    static QByteArray contents(const QString& key)
-    {
-        PlatformUserSharedMemory segment(key);
-        if (!segment.attach(QSharedMemory::ReadOnly) || !segment.lock())
-            return QByteArray();
-        const QByteArray bytes(static_cast<const char*>(segment.constData()), segment.size());
-        segment.unlock();
-        return bytes;
-    }
+    static QByteArray contents(const QString& key) { return StagedCopies::segmentContents(key); }
 
 private:
     QByteArray m_saved;
@@ -135,13 +127,7 @@ class TestEntryE2e : public QObject
     }
 
     // Ends a copy as a logout does; it saves what it keeps.
-    static void terminate(QProcess* copy)
-    {
-        copy->terminate();
-        QVERIFY(copy->waitForFinished(20000));
-        QCOMPARE(copy->exitStatus(), QProcess::NormalExit);
-        QCOMPARE(copy->exitCode(), 0);
-    }
+    static void terminate(QProcess* copy) { StagedCopies::terminate(copy); }
 
     Session newSession(const QString& name) const
     {
@@ -166,17 +152,7 @@ private Q_SLOTS:
 
     void init() { QFile::remove(Session().settingsFile()); }
 
-    void cleanup()
-    {
-        for (QProcess* copy : std::as_const(m_copies)) {
-            if (copy->state() != QProcess::NotRunning) {
-                copy->kill();
-                copy->waitForFinished(10000);
-            }
-        }
-        qDeleteAll(m_copies);
-        m_copies.clear();
-    }
+    void cleanup() { StagedCopies::killAll(m_copies); }
 
     // "kestrel-player clip.mkv" in one folder, then the same in another: the
     // running copy opens both files, and keeps them under their full paths.
@@ -192,7 +168,13 @@ private Q_SLOTS:
         QVERIFY(waitForRunningWindow(Session()) != 0);
         QTRY_COMPARE_WITH_TIMEOUT(waitingPath(Session()), QString(), 10000);
 
+        // Each entry is kept once its file plays.
+        QTRY_COMPARE_WITH_TIMEOUT(Session().setting("RecentFile/strFile_0").toString(),
+                                  first + "/clip.mkv", 10000);
         handOver({"clip.mkv"}, Session(), second);
+        // The second joins the playlist and plays once the first (6 s) has ended.
+        QTRY_COMPARE_WITH_TIMEOUT(Session().setting("RecentFile/strFile_0").toString(),
+                                  second + "/clip.mkv", 15000);
         terminate(running);
         QCOMPARE(Session().setting("RecentFile/strFile_0").toString(), second + "/clip.mkv");
         QCOMPARE(Session().setting("RecentFile/strFile_1").toString(), first + "/clip.mkv");
@@ -242,6 +224,7 @@ private Q_SLOTS:
 
         const QString movie = MediaFixture::movie();
         handOver({movie}, two);
+        QTRY_COMPARE_WITH_TIMEOUT(two.setting("RecentFile/strFile_0").toString(), movie, 10000);
         terminate(copyOne);
         terminate(copyTwo);
         QCOMPARE(two.setting("RecentFile/strFile_0").toString(), movie);
@@ -260,6 +243,8 @@ private Q_SLOTS:
         QProcess* running = startCopy({movie});
         QVERIFY(waitForRunningWindow(Session()) != 0);
         QTRY_COMPARE_WITH_TIMEOUT(waitingPath(Session()), QString(), 10000);
+        QTRY_COMPARE_WITH_TIMEOUT(Session().setting("RecentFile/strFile_0").toString(), movie,
+                                  10000);
         terminate(running);
 
         QSettings settings(Session().settingsFile(), QSettings::IniFormat);

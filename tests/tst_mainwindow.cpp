@@ -106,11 +106,12 @@ private Q_SLOTS:
         QCOMPARE(m_base->menuBar(), ui().menuBar);
         // File and Tools are the framework's menus, which it titles and extends.
         QCOMPARE(texts(ui().menuBar->actions()),
-                 QStringList({"&File", "Controls", "Audio", "Video", "&Tools", "&Help"}));
+                 QStringList({"&File", "Controls", "Playlist", "Audio", "Video", "&Tools", "&Help"}));
         QCOMPARE(texts(ui().menuControls->actions()),
                  QStringList({"Title", "Chapter", "Navigation Panel", "—", "Play", "Pause", "Stop",
                               "—", "Previous Title", "Next Title", "Previous Chapter",
-                              "Next Chapter"}));
+                              "Next Chapter", "—", "Go to Time...", "Next frame (while paused)",
+                              "Speed", "Subtitle Delay", "Audio Delay"}));
         QCOMPARE(ui().menuFile->actions().last()->objectName(), QString("fileExit"));
         QVERIFY(ui().frm_Start->isVisible());
         QVERIFY(!ui().frmVideoPlayer->isVisible());
@@ -262,16 +263,16 @@ private Q_SLOTS:
             QString message;
             answerMessage(&message);
             m_window->openFileByName(folder);
-            QCOMPARE(message, QString("Invalid Blu-ray file."));
+            QCOMPARE(message, QString("Cannot open \"%1\".\nInvalid Blu-ray file.").arg(folder));
             QCOMPARE(m_player->state(), int(QVlcPlayer::Idle));
         }
-        // A path that is neither file nor folder asks for a file.
+        // An empty request asks for a file.
         bool asked = false;
         whenModal<QFileDialog>([&asked](QFileDialog* dialog) {
             asked = true;
             dialog->reject();
         });
-        m_window->openFileByName(env.path() + "/missing.mkv");
+        m_window->openFileByName(QString());
         QVERIFY(asked);
     }
 
@@ -398,7 +399,8 @@ private Q_SLOTS:
         QString message;
         answerMessage(&message);
         m_window->openFileByName(MediaFixture::randomBytes());
-        QTRY_COMPARE(message, QString("File loading failed."));
+        QTRY_COMPARE(message, QString("Cannot open \"%1\".\nFile loading failed.")
+                                  .arg(MediaFixture::randomBytes()));
     }
 };
 

@@ -60,8 +60,8 @@ private Q_SLOTS:
         QCOMPARE(window.menuBar()->actions().first(), file->menuAction());
         QCOMPARE(file->findChild<QAction*>("fileExit")->shortcut(), QKeySequence("Alt+F4"));
         auto* help = window.findChild<QMenu*>("menuHelp");
-        QCOMPARE(titles(help), QStringList({"User Help", "&Support", "&Home Page", "&Product Page",
-                                            "&About..."}));
+        QCOMPARE(titles(help), QStringList({"User Help", "&Keyboard Shortcuts", "&Support",
+                                            "&Home Page", "&Product Page", "&About..."}));
         auto* skins = window.findChild<QMenu*>("menuSkin");
         QCOMPARE(titles(skins), QStringList({"Dark", "Light"}));
         auto* languages = window.findChild<QMenu*>("menuLanguage");

@@ -155,7 +155,8 @@ private Q_SLOTS:
         answerMessage(&message);
         m_probe->clear();
         m_window->openFileByName(MediaFixture::randomBytes());
-        QTRY_COMPARE(message, QString("File loading failed."));
+        QTRY_COMPARE(message, QString("Cannot open \"%1\".\nFile loading failed.")
+                                  .arg(MediaFixture::randomBytes()));
         QTRY_COMPARE(m_player->state(), int(QVlcPlayer::Idle));
         QVERIFY(ui().actionOpen->isEnabled());
         QVERIFY(ui().actionLode_Disc->isEnabled());
@@ -177,7 +178,8 @@ private Q_SLOTS:
         QString message;
         answerMessage(&message);
         m_window->openFileByName(MediaFixture::randomBytes());
-        QTRY_COMPARE(message, QString("File loading failed."));
+        QTRY_COMPARE(message, QString("Cannot open \"%1\".\nFile loading failed.")
+                                  .arg(MediaFixture::randomBytes()));
         QTRY_VERIFY(ui().actionOpen->isEnabled());
         QVERIFY(!ui().menuRecent_File->isEnabled());
         bool asked = false;

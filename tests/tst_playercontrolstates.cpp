@@ -81,15 +81,16 @@ private Q_SLOTS:
         QTest::newRow("idle while closing") << idle << "xr" << "1|10000|00000|0-00|00|11|01";
 
         // Opening knows nothing about the media yet: it only locks what would
-        // disturb the open and shows the waiting picture.
-        QTest::newRow("opening") << opening << "vascbmxr" << "0|-----|-----|-0--|0-|00|01";
+        // disturb the open and shows the waiting picture. Stop cancels it.
+        QTest::newRow("opening") << opening << "vascbmxr" << "0|-1---|-----|-0--|0-|00|01";
 
         QTest::newRow("playing a film") << playing << "vascr" << "0|01111|11111|0-00|11|11|00";
+        // A film without subtitles still offers its subtitle menu, to add a file.
         QTest::newRow("started, no channel choice")
-            << started << "var" << "0|01111|10011|0-00|11|11|00";
+            << started << "var" << "0|01111|10111|0-00|11|11|00";
         // A file with chapters navigates by them, with neither panel nor titles.
         QTest::newRow("playing a file with chapters")
-            << playing << "vahr" << "0|01111|10011|1-01|11|11|00";
+            << playing << "vahr" << "0|01111|10111|1-01|11|11|00";
         QTest::newRow("playing audio only") << playing << "ac" << "0|01111|11000|0-00|11|10|00";
         QTest::newRow("playing a Blu-ray") << playing << "vacbhr" << "0|01111|11011|1-11|11|11|00";
         // The disc menu does not lock a playing disc's controls; the chapter

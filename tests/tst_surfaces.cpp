@@ -133,12 +133,10 @@ void TestSurfaces::inputBecomesSignals()
     QSignalSpy rightClick(m_video, &VlcVideoWidget::rightClick);
     QSignalSpy menu(m_player, &QVlcPlayer::popupContextMenu);
     QSignalSpy wheel(m_video, &VlcVideoWidget::wheel);
-    QSignalSpy out(m_video, &VlcVideoWidget::outFullscreen);
 
     QTest::mouseDClick(m_video, Qt::LeftButton);
-    QTest::keyClick(m_video, Qt::Key_F);
-    QCOMPARE(fullscreen.count(), 2);
-    QCOMPARE(playerFullscreen.count(), 2);
+    QCOMPARE(fullscreen.count(), 1);
+    QCOMPARE(playerFullscreen.count(), 1);
 
     const QPoint at(20, 30);
     QTest::mouseClick(m_video, Qt::RightButton, Qt::NoModifier, at);
@@ -158,16 +156,6 @@ void TestSurfaces::inputBecomesSignals()
     QCOMPARE(wheel.at(0).first().toBool(), true);
     QCOMPARE(wheel.at(1).first().toBool(), false);
     QCOMPARE(wheel.at(2).first().toBool(), false);
-
-    // Escape only means something in full screen.
-    QTest::keyClick(m_video, Qt::Key_Escape);
-    QCOMPARE(out.count(), 0);
-    m_video->toggleFullscreen();
-    QTRY_VERIFY(m_video->isShownFullScreen());
-    QTest::keyClick(m_video, Qt::Key_Escape);
-    QCOMPARE(out.count(), 1);
-    m_video->toggleFullscreen();
-    QTRY_VERIFY(!m_video->isShownFullScreen());
 }
 
 void TestSurfaces::audioPictureFitsAndInputBecomesSignals()

@@ -21,7 +21,7 @@ QString languagesDir()
 QStringList sourceFolders()
 {
     QStringList folders;
-    for (const char* f : {"app", "entry", "framework", "player", "widgets"}) {
+    for (const char* f : {"app", "entry", "framework", "platform", "player", "widgets"}) {
         if (QDir(QStringLiteral(KESTREL_SOURCE_DIR "/") + f).exists())
             folders << QStringLiteral(KESTREL_SOURCE_DIR "/") + f;
     }

@@ -54,6 +54,15 @@ void uxSettings::setValue(const QString& key, const QVariant& value)
     QSettings().setValue(key, value);
 }
 
+// Every store written rewrites the whole file: a list goes through one store, so
+// saving it costs one write, not one per entry.
+void uxSettings::setValues(const QList<std::pair<QString, QVariant>>& values)
+{
+    QSettings store;
+    for (const auto& [key, value] : values)
+        store.setValue(key, value);
+}
+
 QString uxSettings::pathSetting(const QString& key, const QString& defaultPath) const
 {
     const QVariant stored = value(key);

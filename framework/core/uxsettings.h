@@ -1,7 +1,10 @@
 #pragma once
 
 #include <QObject>
+#include <QList>
 #include <QVariant>
+
+#include <utility>
 
 // The user's choices kept between runs, in the per-user store named after the product.
 class uxSettings : public QObject
@@ -13,6 +16,8 @@ public:
 
     QVariant value(const QString& key, const QVariant& defaultValue = QVariant()) const;
     void setValue(const QString& key, const QVariant& value);
+    // Sets several values with one write of the store.
+    void setValues(const QList<std::pair<QString, QVariant>>& values);
 
     QString tempOutputDir() const;
     // Where snapshots go until the user picks a folder.

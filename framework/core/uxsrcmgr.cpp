@@ -13,6 +13,9 @@
 #include <QTextStream>
 #include <QTranslator>
 
+#include <cmath>
+#include <limits>
+
 namespace {
 
 uxSrcMgr* s_instance = nullptr;
@@ -159,6 +162,7 @@ void uxSrcMgr::setCurrentSkin(const QString& name)
         return;
     }
     QString styleSheet;
+    m_scanRoot = top;
     collectStyleSheet(top, styleSheet);
     if (qApp)
         qApp->setStyleSheet(scaleStyleSheet(styleSheet, dpiScale()));
@@ -180,22 +184,38 @@ QStringList uxSrcMgr::styleSheetNames()
             QStringLiteral("skin_project") + os + QStringLiteral(".css")};
 }
 
+// A skin folder is the distributor's, but links inside it could lead anywhere:
+// linked folders are not entered (a link back up would never end) and a linked
+// file counts only when it lies inside the skin folder itself.
+bool uxSrcMgr::isInsideSkin(const QString& path) const
+{
+    const QFileInfo info(path);
+    if (!info.isSymLink())
+        return true;
+    const QString root = QFileInfo(m_scanRoot).canonicalFilePath();
+    const QString target = info.canonicalFilePath();
+    return !root.isEmpty() && target.startsWith(root + QLatin1Char('/'));
+}
+
 QString uxSrcMgr::collectStyleSheet(const QString& path, QString& out)
 {
     const QDir dir(path);
     for (const QString& name : styleSheetNames()) {
-        if (dir.exists(name))
+        if (dir.exists(name) && isInsideSkin(dir.filePath(name)))
             out +=
                 readUtf8(dir.filePath(name)).replace(QStringLiteral(":/"), path + QLatin1Char('/'));
     }
     for (const QString& package : files(path, QStringLiteral("*.rcc"))) {
         const QString packagePath = path + QLatin1Char('/') + package;
+        if (!isInsideSkin(packagePath))
+            continue;
         if (QResource::registerResource(packagePath, m_currentSkinRoot))
             m_skinPackages << packagePath;
         collectStyleSheet(
             m_currentSkinRoot + QLatin1Char('/') + package.section(QLatin1Char('.'), 0, 0), out);
     }
-    const QStringList children = subdirs(path);
+    const QStringList children =
+        dir.entryList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::NoSymLinks, QDir::Name);
     if (children.contains(QStringLiteral("Framework")))
         collectStyleSheet(path + QStringLiteral("/Framework"), out);
     for (const QString& child : children) {
@@ -216,7 +236,11 @@ QString uxSrcMgr::scaleStyleSheet(const QString& text, double factor)
             break; // an unclosed marker is kept as it stands
         out += rest.left(open);
         const int n = rest.mid(open + 2, close - open - 2).toInt();
-        out += QString::number(qint64(n * factor));
+        // Skin files and the screen's factor are not to be trusted to keep the
+        // product within what a length can be.
+        const double scaled = n * factor;
+        const double limit = std::numeric_limits<int>::max();
+        out += QString::number(std::isfinite(scaled) ? qint64(qBound(-limit, scaled, limit)) : 0);
         rest = rest.mid(close + 2);
     }
     return out + rest;
@@ -266,6 +290,13 @@ QString uxSrcMgr::readProductConfig() const
 {
     return readProductFile(QStringLiteral("/product.info"), QStringLiteral("/product.xml"),
                            QStringLiteral("</Config>"));
+}
+
+QString uxSrcMgr::productConfigPath() const
+{
+    const QString info = m_productRoot + QStringLiteral("/product.info");
+    const QString xml = m_productRoot + QStringLiteral("/product.xml");
+    return !QFile::exists(info) && QFile::exists(xml) ? xml : info;
 }
 
 QString uxSrcMgr::readProductExtend() const

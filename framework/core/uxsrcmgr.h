@@ -36,12 +36,15 @@ public:
     void setCurrentLanguage(const QString& code);
 
     QString productRoot() const { return m_productRoot; }
+    // The product configuration file that is read, or the one that is missing.
+    QString productConfigPath() const;
     QString readProductConfig() const;
     QString readProductExtend() const;
 
     static QString nativeLanguageName(const QString& code);
     static QString translate(const char* text);
     QString collectStyleSheet(const QString& path, QString& out);
+    bool isInsideSkin(const QString& path) const;
     static QString scaleStyleSheet(const QString& text, double factor);
     static QStringList styleSheetNames();
 
@@ -87,5 +90,6 @@ private:
     QStringList m_languagePackages;
     QList<QTranslator*> m_translators;
     QString m_productRoot;
+    QString m_scanRoot; // the skin folder collectStyleSheet() walks
     QString m_productPackage;
 };

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QBoxLayout>
 #include <QFrame>
 #include <QLayout>
 
@@ -8,6 +9,15 @@
 class uxFormParts
 {
 public:
+    // The frames of a short notice, as skins know them: the client frame the
+    // title bar goes into, a content container and a button row.
+    struct Notice
+    {
+        QVBoxLayout* content = nullptr;
+        QFrame* buttons = nullptr;
+    };
+    static Notice notice(QWidget* dialog);
+
     // A frame named name in parent, added to into when given.
     static QFrame* frame(QWidget* parent, const char* name, QLayout* into = nullptr);
 

@@ -32,24 +32,13 @@ void FfAddFileProcessingDlg::buildForm()
 {
     setObjectName(QStringLiteral("FfAddFileProcessingDlg"));
     resize(FormSize);
-    auto* outer = uxFormParts::tightLayout<QVBoxLayout>(this, "verticalLayout_3");
-    QFrame* client = uxFormParts::frame(this, "uxDialogExClient", outer);
-    auto* clientLayout = uxFormParts::layout<QVBoxLayout>(client, "verticalLayout_4");
-    clientLayout->setContentsMargins(0, 0, 0, 0);
-    QFrame* content = uxFormParts::frame(client, "frmContent", clientLayout);
-    auto* contentLayout = uxFormParts::layout<QVBoxLayout>(content, "verticalLayout_8");
-    QFrame* container = uxFormParts::frame(content, "frmContentContainer", contentLayout);
-    auto* containerLayout = uxFormParts::layout<QVBoxLayout>(container, "verticalLayout");
-    m_info = new QLabel(container);
-    m_info->setObjectName(QStringLiteral("lblInfo"));
+    const uxFormParts::Notice form = uxFormParts::notice(this);
+    QWidget* container = form.content->parentWidget();
+    m_info = uxFormParts::add<QLabel>(container, "lblInfo", form.content);
     m_info->setAlignment(Qt::AlignCenter);
-    containerLayout->addWidget(m_info);
-    m_progress = new QLabel(container);
-    m_progress->setObjectName(QStringLiteral("labprogressBar"));
+    m_progress = uxFormParts::add<QLabel>(container, "labprogressBar", form.content);
     m_progress->setAlignment(Qt::AlignCenter);
-    containerLayout->addWidget(m_progress);
-    QFrame* buttons = uxFormParts::frame(client, "frmButtonBoxBackGround", clientLayout);
-    uxFormParts::layout<QHBoxLayout>(buttons, "horizontalLayout_2");
+    uxFormParts::layout<QHBoxLayout>(form.buttons, "horizontalLayout_2");
 }
 
 void FfAddFileProcessingDlg::retranslate()

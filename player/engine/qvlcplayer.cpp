@@ -3,6 +3,7 @@
 #include "framework/core/uxproductinfo.h"
 #include "framework/core/uxsettings.h"
 #include "player/engine/embeddedcover.h"
+#include "player/engine/subtitlefiles.h"
 #include "player/engine/vlcinstanceoptions.h"
 #include "player/engine/vlclocation.h"
 #include "player/engine/vlctitlerules.h"
@@ -26,7 +27,8 @@ const libvlc_event_e kPlayerEvents[] = {
     libvlc_MediaPlayerPaused,      libvlc_MediaPlayerStopped,
     libvlc_MediaPlayerEndReached,  libvlc_MediaPlayerEncounteredError,
     libvlc_MediaPlayerTimeChanged, libvlc_MediaPlayerLengthChanged,
-    libvlc_MediaPlayerVout};
+    libvlc_MediaPlayerVout,        libvlc_MediaPlayerESAdded,
+    libvlc_MediaPlayerESDeleted};
 
 const int kPollInterval = 200;
 // Times are reported only this far past the known length.
@@ -227,6 +229,7 @@ void QVlcPlayer::applyToPlayer()
         setAdjust(m_adjust[0], m_adjust[1], int(m_adjust[2]), m_adjust[3], m_adjust[4]);
     if (!m_audioDevice.isEmpty())
         libvlc_audio_output_device_set(m_player.get(), nullptr, m_audioDevice.toUtf8().constData());
+    libvlc_media_player_set_rate(m_player.get(), m_rate);
 }
 
 void QVlcPlayer::setVideoWidget(VlcVideoWidget* widget)
@@ -310,6 +313,10 @@ void QVlcPlayer::handleEvent(int type, int generation, qint64 value)
     case libvlc_MediaMetaChanged:
         readMediaInfo();
         break;
+    case libvlc_MediaPlayerESAdded:
+    case libvlc_MediaPlayerESDeleted:
+        onTrackListEvent();
+        break;
     default:
         break;
     }
@@ -319,6 +326,7 @@ void QVlcPlayer::onPlayingEvent()
 {
     // libVLC forgets audio settings made while no audio output existed.
     applyAudio();
+    applyDelays();
     m_clock.run();
     if (!m_opening)
         setState(Playing);
@@ -454,10 +462,13 @@ void QVlcPlayer::pollEnd()
             m_titleEndReported = true;
             emit blurayTitleEnded();
         }
-    } else if ((m_opening && (m_length == 0 || m_bluray)) || discEnd) {
+    } else if ((m_opening && (m_length == 0 || m_bluray || m_eventTime == 0)) || discEnd) {
         reportError();
     }
     m_clock.hold();
+    // Told before the idle state, so that a listener can tell an end from a stop.
+    if (!m_bluray && !m_errorReported && m_state != Idle)
+        emit mediaEnded();
     setState(Idle);
 }
 
@@ -573,6 +584,7 @@ void QVlcPlayer::openLocation(const QString& location, bool bluray)
                 media.get(),
                 QByteArray(":disc-caching=" + QByteArray::number(caching)).constData());
     }
+    addSubtitleSlaves(media.get(), location);
     m_media = std::move(media);
     watchMedia(true);
     m_opening = true;
@@ -580,6 +592,20 @@ void QVlcPlayer::openLocation(const QString& location, bool bluray)
     libvlc_media_player_set_media(m_player.get(), m_media.get());
     handToSurface();
     libvlc_media_player_play(m_player.get());
+}
+
+// A file's subtitles follow the player's own rule (same name, beside it or
+// in Subs/), and only that rule: libVLC's looser guessing is switched off.
+void QVlcPlayer::addSubtitleSlaves(libvlc_media_t* media, const QString& location)
+{
+    if (!VlcLocation::isFile(location))
+        return;
+    libvlc_media_add_option(media, ":no-sub-autodetect-file");
+    const QStringList files = SubtitleFiles::besideMedia(VlcLocation::filePath(location));
+    for (const QString& file : files) {
+        const QByteArray uri = VlcLocation::encode(VlcLocation::build(QStringLiteral("file"), file));
+        libvlc_media_slaves_add(media, libvlc_media_slave_type_subtitle, 4, uri.constData());
+    }
 }
 
 // Every new media starts on libVLC's automatic deinterlacing with the chosen
@@ -637,6 +663,10 @@ void QVlcPlayer::resetMedia(const QString& location, bool bluray)
     clearTracks();
     m_clock.hold();
     m_clock.reset(0);
+    // Speed and delays belong to the media they were set for.
+    m_subtitleDelay = 0;
+    m_audioDelay = 0;
+    setRate(1.0f);
 }
 
 void QVlcPlayer::handToSurface()
@@ -685,7 +715,9 @@ void QVlcPlayer::stopPlayer()
 {
     m_stopping = true;
     ++m_generation;
-    if (m_bluray)
+    // A media still being probed may keep libVLC busy for minutes (a huge
+    // file of zeros): its player stops away from this thread, like a disc's.
+    if (m_bluray || m_opening)
         replacePlayer();
     else
         libvlc_media_player_stop(m_player.get());
@@ -854,9 +886,38 @@ void QVlcPlayer::readTracks()
     m_hasVideo = libvlc_video_get_track_count(player) > 1;
     m_videoSizePending = m_hasVideo;
     m_lastVideoSize = QSize(0, 0);
+    readTrackLists();
+}
+
+void QVlcPlayer::readTrackLists()
+{
+    libvlc_media_player_t* player = m_player.get();
+    for (QList<VlcTrack>& list : m_tracks)
+        list.clear();
     appendTracks(libvlc_video_get_track_description(player), m_tracks[0]);
     appendTracks(libvlc_audio_get_track_description(player), m_tracks[1]);
     appendTracks(libvlc_video_get_spu_description(player), m_tracks[2]);
+}
+
+// A track added or removed while the media plays (a subtitle file added, a
+// stream that starts late); the first list is read with the first time.
+void QVlcPlayer::onTrackListEvent()
+{
+    if (!m_trackInfoRead)
+        return;
+    readTrackLists();
+    emit trackInfoChanged();
+}
+
+bool QVlcPlayer::addSubtitleFile(const QString& path)
+{
+    if (!ready() || !m_media || m_state == Idle || !VlcLocation::isFile(m_location))
+        return false;
+    const QByteArray uri = VlcLocation::encode(
+        VlcLocation::build(QStringLiteral("file"), SubtitleFiles::loadable(path)));
+    return libvlc_media_player_add_slave(m_player.get(), libvlc_media_slave_type_subtitle,
+                                         uri.constData(), true)
+           == 0;
 }
 
 void QVlcPlayer::readVideoSize()
@@ -1120,4 +1181,67 @@ bool QVlcPlayer::setAdjust(float contrast, float brightness, int hue, float satu
     libvlc_video_set_adjust_float(player, libvlc_adjust_Saturation, qBound(0.0f, saturation, 3.0f));
     libvlc_video_set_adjust_float(player, libvlc_adjust_Gamma, qBound(0.01f, gamma, 10.0f));
     return true;
+}
+
+// --- Speed and delays --------------------------------------------------------
+
+// Delays live in libVLC's input, which each play makes anew: they are only
+// set while one exists, and given again on every Playing.
+bool QVlcPlayer::hasInput() const
+{
+    if (!m_media || !ready())
+        return false;
+    const libvlc_state_t state = libvlc_media_player_get_state(m_player.get());
+    return state == libvlc_Opening || state == libvlc_Buffering || state == libvlc_Playing
+           || state == libvlc_Paused;
+}
+
+void QVlcPlayer::applyDelays()
+{
+    libvlc_video_set_spu_delay(m_player.get(), m_subtitleDelay * 1000);
+    libvlc_audio_set_delay(m_player.get(), m_audioDelay * 1000);
+}
+
+float QVlcPlayer::rate() const
+{
+    return ready() ? libvlc_media_player_get_rate(m_player.get()) : m_rate;
+}
+
+bool QVlcPlayer::setRate(float rate)
+{
+    if (rate <= 0.0f)
+        return false;
+    m_rate = rate;
+    m_clock.setRate(rate);
+    // libVLC keeps the rate on the media player, for every media it plays;
+    // with the default audio time stretching the pitch stays.
+    return ready() && libvlc_media_player_set_rate(m_player.get(), rate) == 0;
+}
+
+qint64 QVlcPlayer::subtitleDelay() const
+{
+    return hasInput() ? libvlc_video_get_spu_delay(m_player.get()) / 1000 : m_subtitleDelay;
+}
+
+qint64 QVlcPlayer::audioDelay() const
+{
+    return hasInput() ? libvlc_audio_get_delay(m_player.get()) / 1000 : m_audioDelay;
+}
+
+bool QVlcPlayer::setSubtitleDelay(qint64 ms)
+{
+    m_subtitleDelay = ms;
+    return !hasInput() || libvlc_video_set_spu_delay(m_player.get(), ms * 1000) == 0;
+}
+
+bool QVlcPlayer::setAudioDelay(qint64 ms)
+{
+    m_audioDelay = ms;
+    return !hasInput() || libvlc_audio_set_delay(m_player.get(), ms * 1000) == 0;
+}
+
+void QVlcPlayer::nextFrame()
+{
+    if (hasInput())
+        libvlc_media_player_next_frame(m_player.get());
 }

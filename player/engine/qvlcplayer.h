@@ -48,6 +48,9 @@ public:
     bool setVolume(int volume);
     void setMute(bool mute);
     void setKeepStartPosition(bool keep);
+    // The volume and mute last asked for; libVLC takes them on every play.
+    int volume() const { return m_volume; }
+    bool isMuted() const { return m_muteRequested; }
     int state() const { return m_state; }
     QString currentMediaName() const;
     QSize videoSize() const;
@@ -71,6 +74,23 @@ public:
     bool deinterlace(bool& enabled, QString& mode) const;
     void setDeinterlace(bool enabled, const QString& mode);
     bool setAdjust(float contrast, float brightness, int hue, float saturation, float gamma);
+    // Adds a subtitle file to the file that plays and shows it; false when
+    // nothing plays or libVLC refuses it.
+    bool addSubtitleFile(const QString& path);
+    // Playback speed (1 is normal), as libVLC plays it; kept until other media open.
+    float rate() const;
+    bool setRate(float rate);
+    // Subtitle and audio delays in ms (positive: later), as libVLC applies
+    // them; kept until other media open.
+    qint64 subtitleDelay() const;
+    qint64 audioDelay() const;
+    bool setSubtitleDelay(qint64 ms);
+    bool setAudioDelay(qint64 ms);
+    // Shows the next picture of paused media.
+    void nextFrame();
+    // Where the picture is, in ms, as last reported.
+    qint64 position() const { return picturePosition(); }
+    qint64 length() const { return m_length; }
 
     // Stops without announcing state 0; safe to call from a worker thread.
     void stopQuietly();
@@ -87,6 +107,8 @@ Q_SIGNALS:
     void videoSizeChanged(QSize szNew);
     void voutEstablished();
     void errorOccurred();
+    // A file played to its end (not stopped, not failed, not a disc).
+    void mediaEnded();
     void blurayPrepareOK();
     void blurayTitleEnded();
     // The title or the cover became known or changed.
@@ -130,6 +152,8 @@ private:
     void onTimeEvent();
     void onLengthEvent(qint64 length);
     void openLocation(const QString& location, bool bluray);
+    void addSubtitleSlaves(libvlc_media_t* media, const QString& location);
+    void onTrackListEvent();
     void resetMedia(const QString& location, bool bluray);
     void stopPlayer();
     void handToSurface();
@@ -141,7 +165,10 @@ private:
     void reportError();
     void applyAudio();
     void applyChannel();
+    void applyDelays();
+    bool hasInput() const;
     void readTracks();
+    void readTrackLists();
     void readTrackInfo();
     void readVideoSize();
     void clearTracks();
@@ -205,6 +232,9 @@ private:
     float m_adjust[5] = {1.0f, 1.0f, 0.0f, 1.0f, 1.0f};
     QString m_audioDevice;
     QString m_deinterlaceMode;
+    float m_rate = 1.0f;
+    qint64 m_subtitleDelay = 0;
+    qint64 m_audioDelay = 0;
     bool m_errorReported = false;
     bool m_titleEndReported = false;
     PlaybackClock m_clock;

@@ -11,7 +11,10 @@ QStringList VlcInstanceOptions::fixedOptions(const QString& logFile, bool noHurr
                            QStringLiteral("--no-stats"),
                            QStringLiteral("--video-title-timeout=1"),
                            QStringLiteral("--no-snapshot-preview"),
-                           QStringLiteral("--no-video-title-show")};
+                           QStringLiteral("--no-video-title-show"),
+                           // The window keeps the screen awake itself, only while
+                           // a video really plays.
+                           QStringLiteral("--no-disable-screensaver")};
     if (logFile.isEmpty()) {
         options << QStringLiteral("--verbose=-1");
     } else {

@@ -4,7 +4,6 @@
 
 #include <QApplication>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLayout>
 #include <QMouseEvent>
 #include <QTimer>
@@ -102,20 +101,6 @@ void VlcVideoWidget::wheelEvent(QWheelEvent* event)
 {
     event->ignore();
     emit wheel(event->angleDelta().y() > 0);
-}
-
-void VlcVideoWidget::keyPressEvent(QKeyEvent* event)
-{
-    if (event->key() == Qt::Key_Escape && m_fullScreen) {
-        event->accept();
-        emit outFullscreen();
-    } else if (event->key() == Qt::Key_F && event->modifiers() == Qt::NoModifier) {
-        // The full-screen key libVLC would have handled.
-        event->accept();
-        emit fullscreen();
-    } else {
-        QFrame::keyPressEvent(event);
-    }
 }
 
 void VlcVideoWidget::hideMouse()

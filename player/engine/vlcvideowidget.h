@@ -12,7 +12,7 @@ class QTimer;
 class QVlcPlayer;
 
 // The surface libVLC draws into: a native child window, replaced for every
-// play. Mouse and keys are handled here, never by libVLC.
+// play. The mouse is handled here, never by libVLC; keys are the window's.
 //
 // Full screen never moves the surface out of its window: the window that
 // holds the picture goes full screen with everything around the picture
@@ -45,7 +45,6 @@ Q_SIGNALS:
     void wheel(bool up);
     void mouseShow(QPoint pos);
     void mouseHide();
-    void outFullscreen();
 
 public Q_SLOTS:
     void enableMouseHide();
@@ -60,7 +59,6 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void enterFullScreen();

@@ -40,6 +40,8 @@ void FormControlPanel::buildSeekRow(QWidget* row)
     lblPlayPosition = uxFormParts::add<QLabel>(row, "lblPlayPosition", layout);
     playSeekingBar = KpPlaySeekingBar::addHorizontal(row, "playSeekingBar", 999, layout);
     lblDuration = uxFormParts::add<QLabel>(row, "lblDuration", layout);
+    lblSpeed = uxFormParts::add<QLabel>(row, "lblSpeed", layout);
+    lblSpeed->hide();
 }
 
 void FormControlPanel::buildControlRow(QWidget* row)

@@ -18,6 +18,7 @@ public:
     QLabel* lblPlayPosition = nullptr;
     KpPlaySeekingBar* playSeekingBar = nullptr;
     QLabel* lblDuration = nullptr;
+    QLabel* lblSpeed = nullptr;
     QLabel* lblplayName = nullptr;
     QLabel* lblMeidaName = nullptr;
     QToolButton* btnStop = nullptr;

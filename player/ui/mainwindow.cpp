@@ -6,7 +6,9 @@
 #include "framework/core/uxsrcmgr.h"
 #include "framework/ui/uxdialogbase.h"
 #include "framework/ui/uxmessagebox.h"
+#include "platform/platformdiscejector.h"
 #include "platform/platformopticaldrives.h"
+#include "platform/platformscreensaverinhibitor.h"
 #include "player/discs/discdetection.h"
 #include "player/discs/dlgopendisc.h"
 #include "player/discs/ffaddfileprocessingdlg.h"
@@ -17,6 +19,9 @@
 #include "player/ui/adjustdialog.h"
 #include "player/ui/formcontrolpanel.h"
 #include "player/ui/mainwindowbase.h"
+#include "player/ui/mediafiletypes.h"
+#include "player/ui/onscreentext.h"
+#include "player/ui/openingwatch.h"
 #include "player/ui/preferencesdialog.h"
 #include "player/ui/reportthread.h"
 #include "widgets/kpplayseekingbar.h"
@@ -40,18 +45,6 @@
 #include <QToolButton>
 #include <QUrl>
 
-namespace {
-
-// Qt's file dialog separates the patterns of one filter by spaces; with ";"
-// the whole list would be read as a single pattern that matches nothing.
-const char* const kMediaPatterns =
-    "(*.ts *.mts *.m2ts *.trp *.tp *.mpg *.mpeg *.mpeg2 *.vob *.dat *.mp4 *.m4v *.rm *.rmvb "
-    "*.wmv *.asf *.mkv *.avi *.3gp *.3g2 *.flv *.swf *.f4v *.mpv *.mod *.tod *.qt *.mov *.dv "
-    "*.dif *.mjpg *.mjpeg *.webm *.MXF *.mxf *.mp3 *.mp2 *.aac *.ac3 *.wav *.wma *.m4a *.ra "
-    "*.ram *.ogg *.au *.aif *.aiff *.ape *.flac *.iso);;";
-
-} // namespace
-
 // --- Construction -----------------------------------------------------------
 
 MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
@@ -59,6 +52,11 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
     m_ui.setupUi(this);
     m_player = new QVlcPlayer(this);
     m_player->setVideoWidget(m_ui.videoWidget);
+    m_screenSaver = new PlatformScreenSaverInhibitor(uxProductInfo::instance()->name(), this);
+    m_ejector = new PlatformDiscEjector(this);
+    connect(m_ejector, &PlatformDiscEjector::finished, this, &MainWindow::onEjectFinished);
+    m_openingWatch = new OpeningWatch(this);
+    connect(m_openingWatch, &OpeningWatch::cancelRequested, this, &MainWindow::onBtnStopClicked);
     m_blurayMenu = new QBluRayMenu(m_ui.videoWidget);
     m_blurayMenu->setPlayer(m_player);
     m_audioPicture = new VlcAudioWidget(m_ui.videoWidget);
@@ -69,13 +67,14 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
     }
     m_ui.btnNavPanel->hide();
     // "*" rather than "*.*": files without an extension are files too.
-    m_fileFilter = tr("Media Files") + QLatin1String(kMediaPatterns) + tr("All Files")
-                   + QStringLiteral(" (*)");
+    m_fileFilter = tr("Media Files") + MediaFileTypes::mediaPatterns() + QStringLiteral(";;")
+                   + tr("All Files") + QStringLiteral(" (*)");
     m_waitingLabel = new QLabel(m_ui.videoWidget);
     m_waitingLabel->setObjectName(QStringLiteral("lblWaiting"));
     m_waitingLabel->setAlignment(Qt::AlignCenter);
     m_waitingLabel->hide();
     m_waitingLabel->lower();
+    m_onScreenText = new OnScreenText(m_ui.videoWidget, m_ui.lblPlayPosition->font());
     if (productSwitch("enableVideoInput"))
         m_recent.load();
     m_ui.menuRecent_File->setEnabled(!m_recent.first().isEmpty());
@@ -86,12 +85,10 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
     connectPlayer();
     setupControlBar();
     setupGroups();
+    setupPlaylist();
     restoreVolume();
-    auto* escape = new QAction(this);
-    escape->setShortcut(Qt::Key_Escape);
-    connect(escape, &QAction::triggered, this, &MainWindow::OutFullScreen);
-    addAction(escape);
     addPlayerKeys();
+    addKeys();
     fillBanner();
     m_ui.videoWidget->installEventFilter(this);
     // In full screen the pointer gets out of the picture's way when it rests.
@@ -120,21 +117,9 @@ MainWindow::~MainWindow()
     delete m_controlBar;
 }
 
-// Space plays and pauses, and the wheel over the picture sets the volume, in
-// the window as in full screen (where the picture is a window of its own).
+// The wheel over the picture sets the volume, in the window as in full screen.
 void MainWindow::addPlayerKeys()
 {
-    auto* playPause = new QAction(this);
-    playPause->setObjectName(QStringLiteral("actionPlayPause"));
-    playPause->setShortcut(Qt::Key_Space);
-    connect(playPause, &QAction::triggered, this, [this] {
-        if (isPlayingState(m_player->state()))
-            onBtnPauseClicked();
-        else
-            onBtnPlayClicked();
-    });
-    addAction(playPause);
-    m_ui.videoWidget->addAction(playPause);
     connect(m_ui.videoWidget, &VlcVideoWidget::wheel, this, [this](bool up) {
         KpPlaySeekingBar* volume = m_ui.previewVolume;
         if (volume->isEnabled())
@@ -244,7 +229,6 @@ void MainWindow::connectBar()
             &MainWindow::onPlaySeekingBarPlayPosPreChanged);
     connect(u.playSeekingBar, &QSlider::valueChanged, this,
             &MainWindow::onPlaySeekingBarPlayPosChanged);
-    connect(u.videoWidget, &VlcVideoWidget::outFullscreen, this, &MainWindow::OutFullScreen);
 }
 
 void MainWindow::connectPlayer()
@@ -406,6 +390,7 @@ QWidget* MainWindow::topLevel() const
 
 void MainWindow::showMessage(const QString& text)
 {
+    m_openingWatch->noteMessage(text);
     uxMessageBox::information(nullptr, uxProductInfo::instance()->name(), text);
 }
 
@@ -471,6 +456,7 @@ void MainWindow::showBlurayMenu()
 {
     if (auto* catalog = m_blurayMenu->findChild<QListWidget*>(QStringLiteral("lstMenuCatalog")))
         catalog->clearSelection();
+    m_onScreenText->setBlocked(true);
     m_blurayMenu->show();
     m_blurayMenu->raise();
     m_blurayMenuShown = true;
@@ -481,6 +467,7 @@ void MainWindow::hideBlurayMenu()
     m_blurayMenu->hide();
     m_blurayMenu->lower();
     m_blurayMenuShown = false;
+    m_onScreenText->setBlocked(false);
 }
 
 void MainWindow::hideAudioPicture()
@@ -593,6 +580,8 @@ void MainWindow::changeEvent(QEvent* event)
     if (event->type() != QEvent::LanguageChange)
         return;
     m_ui.retranslateUi();
+    retranslatePlaylist();
+    retranslateKeys();
     fillBanner();
     if (m_player->state() != QVlcPlayer::Idle) {
         updateMediaName();
@@ -615,6 +604,8 @@ void MainWindow::runClosingSteps()
     uxSettings* settings = uxSettings::instance();
     settings->setValue(QStringLiteral("Preview/enableVolume"), m_ui.previewVolume->isEnabled());
     settings->setValue(QStringLiteral("Preview/volume"), m_ui.previewVolume->value());
+    // Media still opening at the end never opened: it is no recent entry.
+    withdrawRecent();
     m_recent.save();
     saveDeinterlace();
     OutFullScreen();

@@ -1,8 +1,10 @@
 #pragma once
 
 #include "player/engine/vlcrecords.h"
+#include "player/ui/keyseek.h"
 #include "player/ui/mainwindowform.h"
 #include "player/ui/playercontrolstates.h"
+#include "player/ui/playlist.h"
 #include "player/ui/recentfiles.h"
 #include "player/ui/resumepoints.h"
 
@@ -13,11 +15,18 @@
 class FfAddFileProcessingDlg;
 class FormControlPanel;
 class MainWindowBase;
+class PlaylistMenu;
+class OnScreenText;
+class PlayerKeys;
+class QActionGroup;
+class OpeningWatch;
 class QBluRayMenu;
 class QLabel;
 class QMovie;
 class QTimer;
 class QVlcPlayer;
+class PlatformDiscEjector;
+class PlatformScreenSaverInhibitor;
 class VlcAudioWidget;
 class ZoomGeometry;
 class uxHandoverSlot;
@@ -53,6 +62,12 @@ public:
     void runClosingSteps();
     // Drives or mounts changed: refresh disc lists and stop a disc that went away.
     void onDevicesChanged();
+    const Playlist& playlist() const { return m_playlist; }
+    PlaylistMenu* playlistMenu() const { return m_playlistMenu; }
+    PlayerKeys* keys() const { return m_keys; }
+    OnScreenText* onScreenText() const { return m_onScreenText; }
+    // Help > Keyboard Shortcuts, which the top-level window puts in its Help menu.
+    QAction* shortcutsAction() const { return m_shortcutsAction; }
 
 Q_SIGNALS:
     void onReloadDevice();
@@ -77,6 +92,19 @@ public Q_SLOTS:
     void actionOpenRecFile();
     void openFileByName(QString strPath);
     void acceptDropFile();
+    // Several paths play one after another; one path opens as openFileByName().
+    void openFiles(const QStringList& paths);
+    // A path handed over by a later start: added to the playlist, and played
+    // when nothing plays.
+    void enqueueMedia(const QStringList& paths);
+    void enqueueMedia(const QString& path);
+    void playEntry(int index);
+    void playNextEntry();
+    void playPreviousEntry();
+    void setRepeatMode(int repeat);
+    void clearPlaylist();
+    void openMediaFolder();
+    void addSubtitleFile();
 
 private Q_SLOTS:
     void openFile();
@@ -87,6 +115,7 @@ private Q_SLOTS:
     void onBtnStopClicked();
     void onBtnPauseClicked();
     void onBtnEjectClicked();
+    void onEjectFinished(bool ejected, const QString& why);
     int changeVolume(int volume);
     void onPlaySeekingBarPlayPosPreChanged(int nAction);
     void onPlaySeekingBarPlayPosChanged(int nPlayPos);
@@ -135,6 +164,8 @@ private Q_SLOTS:
     void onPlayFromFile();
     void onInitPreviewVolume();
     void onInitStartPoint();
+    void showKeyboardShortcuts();
+    void goToTime();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -163,6 +194,14 @@ private:
     void showMessage(const QString& text);
 
     void openBluray(const QString& root);
+    bool openMedia(const QString& path);
+    void setupPlaylist();
+    void retranslatePlaylist();
+    void onMediaEnded();
+    void playlistChanged();
+    bool canAddSubtitles() const;
+    bool addSubtitles(const QStringList& paths);
+    void addSubtitleFileEntry();
     void forgetMedia();
     void rememberRecent(const QString& location);
     void withdrawRecent();
@@ -202,6 +241,27 @@ private:
     ZoomGeometry zoomGeometry();
     void applyZoom(const QRect& target);
     void fullScreenTick();
+
+    // Keys (mainwindowkeys.cpp)
+    void addKeys();
+    void addTransportKeys();
+    void addSoundKeys();
+    void addSpeedKeys();
+    void addDelayKeys();
+    void addKeyMenus();
+    void retranslateKeys();
+    bool canSeekByKey() const;
+    void seekByKey(qint64 stepMs);
+    void seekToByKey(qint64 ms);
+    void stepVolume(int delta);
+    void toggleMute();
+    void setSpeed(float rate);
+    void showSpeed();
+    void onSpeedMenuAboutToShow();
+    void setDelay(bool subtitle, qint64 ms);
+    void stepDelay(bool subtitle, qint64 stepMs);
+    void showChapter();
+    void enableKeyMenus();
 
     MainWindowForm m_ui;
     QVlcPlayer* m_player = nullptr;
@@ -247,6 +307,23 @@ private:
     QTimer* m_handoverTimer = nullptr;
     uxHandoverSlot* m_handover = nullptr;
     QPointer<FfAddFileProcessingDlg> m_loadingDialog;
+    OpeningWatch* m_openingWatch = nullptr;
     RecentFiles m_recent;
     ResumePoints m_resume;
+    PlatformScreenSaverInhibitor* m_screenSaver = nullptr;
+    PlatformDiscEjector* m_ejector = nullptr;
+    Playlist m_playlist;
+    PlaylistMenu* m_playlistMenu = nullptr;
+    QAction* m_openFolderAction = nullptr;
+    // The media played to its end and the next entry opens: the idle state in
+    // between leaves the picture area (and full screen) as it is.
+    bool m_advancing = false;
+    PlayerKeys* m_keys = nullptr;
+    OnScreenText* m_onScreenText = nullptr;
+    KeySeek m_keySeek;
+    QAction* m_shortcutsAction = nullptr;
+    QMenu* m_menuSpeed = nullptr;
+    QMenu* m_menuSubtitleDelay = nullptr;
+    QMenu* m_menuAudioDelay = nullptr;
+    QActionGroup* m_speedGroup = nullptr;
 };

@@ -124,6 +124,8 @@ void MainWindowBase::addUserHelp()
     connect(m_actUserHelp, &QAction::triggered, this, &MainWindowBase::on_manual);
     const QList<QAction*> entries = m_menuHelp->actions();
     m_menuHelp->insertAction(entries.isEmpty() ? nullptr : entries.first(), m_actUserHelp);
+    m_menuHelp->insertAction(entries.isEmpty() ? nullptr : entries.first(),
+                             m_mainWindow->shortcutsAction());
     m_menuHelp->insertSeparator(entries.isEmpty() ? nullptr : entries.first());
     addAction(m_actUserHelp);
 }

@@ -109,6 +109,8 @@ void MainWindowForm::buildSeekRow(QWidget* row)
     playSeekingBar = KpPlaySeekingBar::addHorizontal(row, "playSeekingBar", 99, layout);
     playSeekingBar->setTickPosition(QSlider::NoTicks);
     lblDuration = uxFormParts::add<QLabel>(row, "lblDuration", layout);
+    lblSpeed = uxFormParts::add<QLabel>(row, "lblSpeed", layout);
+    lblSpeed->hide();
     lblPlayPosition->setText(QStringLiteral("--:--:--"));
     lblDuration->setText(QStringLiteral("--:--:--"));
 }

@@ -36,6 +36,7 @@ public:
     QLabel* lblPlayPosition = nullptr;
     KpPlaySeekingBar* playSeekingBar = nullptr;
     QLabel* lblDuration = nullptr;
+    QLabel* lblSpeed = nullptr;
     QLabel* lblMeidaName = nullptr;
     QToolButton* btnOpen = nullptr;
     QToolButton* btnLoadDis = nullptr;

@@ -6,6 +6,7 @@
 #include "framework/core/uxsrcmgr.h"
 #include "framework/ui/uxdialogbase.h"
 #include "framework/ui/uxmessagebox.h"
+#include "platform/platformdiscejector.h"
 #include "platform/platformopticaldrives.h"
 #include "player/discs/discdetection.h"
 #include "player/discs/dlgopendisc.h"
@@ -17,6 +18,9 @@
 #include "player/ui/adjustdialog.h"
 #include "player/ui/formcontrolpanel.h"
 #include "player/ui/mainwindowbase.h"
+#include "player/ui/onscreentext.h"
+#include "player/ui/openingwatch.h"
+#include "player/ui/openproblem.h"
 #include "player/ui/preferencesdialog.h"
 #include "player/ui/reportthread.h"
 #include "widgets/kpplayseekingbar.h"
@@ -77,10 +81,10 @@ bool MainWindow::isDiscImage(const QString& path)
 void MainWindow::openFile()
 {
     const QString folder = existingFolder(QFileInfo(lastSelectedVideoFilePath()).path());
-    const QString path =
-        QFileDialog::getOpenFileName(this, tr("Open File"), folder, m_fileFilter);
-    if (!path.trimmed().isEmpty())
-        openFileByName(path);
+    QStringList paths =
+        QFileDialog::getOpenFileNames(this, tr("Open File"), folder, m_fileFilter);
+    paths.removeIf([](const QString& path) { return path.trimmed().isEmpty(); });
+    openFiles(paths);
 }
 
 void MainWindow::openFolder()
@@ -138,16 +142,16 @@ void MainWindow::dropEvent(QDropEvent* event)
 
 void MainWindow::acceptDropFile()
 {
-    if (!m_dropList.isEmpty())
-        openFileByName(m_dropList.first());
+    // Subtitle files dropped on a playing file go with it.
+    if (!addSubtitles(m_dropList))
+        openFiles(m_dropList);
 }
 
 void MainWindow::onPlayFromFile()
 {
-    // The slot hands over one path and is emptied, so each path opens once.
-    const QString path = m_handover->takePath();
-    if (!path.trimmed().isEmpty())
-        openFileByName(path);
+    // Each path taken from the slot is gone from it, so each is added once;
+    // they come in the order the later starts handed them over.
+    enqueueMedia(m_handover->takePaths());
 }
 
 void MainWindow::storeCurrentResumePoint()
@@ -169,10 +173,29 @@ void MainWindow::setNavPanelShown(bool shown)
 
 void MainWindow::openFileByName(QString strPath)
 {
+    // Opened on its own, a media is the whole playlist.
+    if (openMedia(strPath)) {
+        m_playlist.replace({strPath});
+        m_playlist.setCurrent(0);
+        playlistChanged();
+    }
+}
+
+// True when the path opens (or will, once the disc being read is open).
+bool MainWindow::openMedia(const QString& strPath)
+{
+    m_advancing = false;
     // A disc is being read behind its modal notice; this waits until it is open.
     if (m_loadingDisc) {
         m_deferredPath = strPath;
-        return;
+        return true;
+    }
+    // Anything named that cannot even be tried is said so; the file dialog is
+    // only for an empty request.
+    const QString problem = strPath.isEmpty() ? QString() : OpenProblem::reason(strPath);
+    if (!problem.isEmpty()) {
+        showMessage(OpenProblem::message(strPath, problem));
+        return false;
     }
     // Paused media keeps its place as much as playing media does.
     storeCurrentResumePoint();
@@ -182,7 +205,7 @@ void MainWindow::openFileByName(QString strPath)
         forgetMedia();
         openBluray(info.absoluteFilePath());
         setDeinterlaceMode(mode);
-        return;
+        return true;
     }
     if (info.isFile()) {
         forgetMedia();
@@ -190,24 +213,27 @@ void MainWindow::openFileByName(QString strPath)
         m_resumeKey = strPath;
         m_player->setKeepStartPosition(m_resume.lookup(m_resumeKey) > 0);
         m_player->openFile(strPath);
+        m_openingWatch->start(strPath);
         setDeinterlaceMode(mode);
         setLastSelectedVideoFilePath(strPath);
         rememberRecent(strPath);
+        return true;
     } else if (info.isDir()) {
         const QString root = findBlurayRoot(strPath);
         if (findDvdRoot(strPath).isEmpty() && !root.isEmpty()) {
             forgetMedia();
             openBluray(root);
             setDeinterlaceMode(mode);
-            return;
+            return true;
         }
         if (!findDvdRoot(strPath).isEmpty() || !findAudioCdRoot(strPath).isEmpty())
             setNavPanelShown(false);
         // What plays goes on, and keeps its resume key.
-        showMessage(tr("Invalid Blu-ray file."));
+        showMessage(OpenProblem::message(strPath, tr("Invalid Blu-ray file.")));
     } else {
         openFile();
     }
+    return false;
 }
 
 void MainWindow::forgetMedia()
@@ -218,7 +244,8 @@ void MainWindow::forgetMedia()
     m_discName.clear();
     m_resumeTitleAsked = -1;
     m_discTitle = 0;
-    m_recentUnconfirmed = false;
+    // Media replaced before it opened is no recent entry.
+    withdrawRecent();
     // The place and length shown belong to the media being replaced.
     m_positionKnown = false;
     m_length = 0;
@@ -283,6 +310,7 @@ void MainWindow::openBluray(const QString& root)
     setNavPanelShown(true);
     m_player->setKeepStartPosition(m_resume.lookup(m_resumeKey) > 0);
     m_player->openBD(root);
+    m_openingWatch->start(root);
     uxSettings::instance()->setValue(kDiscKey, QDir::toNativeSeparators(root));
     m_isBluray = true;
     m_blurayRoot = root;
@@ -308,7 +336,7 @@ void MainWindow::openDeferredPath()
     const QString path = m_deferredPath;
     m_deferredPath.clear();
     // Queued, so that hand-overs arriving during each load never nest the opens.
-    QTimer::singleShot(0, this, [this, path] { openFileByName(path); });
+    QTimer::singleShot(0, this, [this, path] { openMedia(path); });
 }
 
 void MainWindow::releaseReportThread()
@@ -362,8 +390,14 @@ void MainWindow::onBtnEjectClicked()
     const QString disc = cleanRoot(uxSettings::instance()->value(kDiscKey).toString());
     for (const QString& root : listOpticalDrives()) {
         if (cleanRoot(root) == disc)
-            PlatformOpticalDrives::eject(root);
+            m_ejector->eject(PlatformOpticalDrives::deviceOfRoot(root), root);
     }
+}
+
+void MainWindow::onEjectFinished(bool ejected, const QString& why)
+{
+    if (!ejected)
+        showMessage(tr("The disc could not be ejected.") + QLatin1Char('\n') + why);
 }
 
 void MainWindow::onDevicesChanged()
@@ -476,8 +510,9 @@ void MainWindow::onSnapshotTaken(QImage image)
     const QString name = QDate::currentDate().toString(QStringLiteral("yyyyMMdd"))
                          + QTime::currentTime().toString(QStringLiteral("hhmmsszzz."))
                          + QString::fromLatin1(format);
-    image.save(uxSettings::instance()->snapshotDir() + QLatin1Char('/') + name, format.constData(),
-               -1);
+    if (image.save(uxSettings::instance()->snapshotDir() + QLatin1Char('/') + name,
+                   format.constData(), -1))
+        m_onScreenText->showText(tr("Snapshot saved: %1").arg(name));
 }
 
 void MainWindow::onOpenSnapFolder()

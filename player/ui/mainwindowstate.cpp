@@ -7,6 +7,7 @@
 #include "framework/ui/uxdialogbase.h"
 #include "framework/ui/uxmessagebox.h"
 #include "platform/platformopticaldrives.h"
+#include "platform/platformscreensaverinhibitor.h"
 #include "player/discs/discdetection.h"
 #include "player/discs/dlgopendisc.h"
 #include "player/discs/ffaddfileprocessingdlg.h"
@@ -17,6 +18,8 @@
 #include "player/ui/adjustdialog.h"
 #include "player/ui/formcontrolpanel.h"
 #include "player/ui/mainwindowbase.h"
+#include "player/ui/openingwatch.h"
+#include "player/ui/openproblem.h"
 #include "player/ui/playercontrolstates.h"
 #include "player/ui/preferencesdialog.h"
 #include "player/ui/reportthread.h"
@@ -69,7 +72,10 @@ void applyShown(const PlayerControls::Flag& flag, std::initializer_list<T*> item
 
 void MainWindow::onstateChanged(int state)
 {
+    if (state != QVlcPlayer::Opening)
+        m_openingWatch->finish(isPlayingState(state));
     updateUiControl(state);
+    showSpeed();
 }
 
 void MainWindow::updateUiControl(int state)
@@ -79,8 +85,14 @@ void MainWindow::updateUiControl(int state)
     if (state == QVlcPlayer::Idle) {
         storeCurrentResumePoint();
         m_positionKnown = false;
-    } else if (isPlayingState(state)) {
+        // The next playlist entry opens at once; the picture area stays.
+        if (m_advancing)
+            return;
+    } else if (isPlayingState(state) && m_recentUnconfirmed) {
+        // The media opened: its entry is kept at once, so a crash later in the
+        // session does not lose it.
         m_recentUnconfirmed = false;
+        m_recent.save();
     }
     applyState(state);
     if (state == QVlcPlayer::Idle)
@@ -107,6 +119,9 @@ void MainWindow::updateUiControl(int state)
     } else {
         applyNav();
     }
+    // Only a moving picture keeps the screen awake: paused, stopped or
+    // audio-only media let the desktop blank it.
+    m_screenSaver->setInhibited(isPlayingState(state) && m_hasVideo, tr("Playing a video"));
 }
 
 bool MainWindow::isPlayingState(int state)
@@ -337,6 +352,9 @@ void MainWindow::ontimeChanged(float time)
         return;
     // What is set here is the player's position, never a request to seek.
     m_userSeeking = false;
+    const qint64 seeking = m_keySeek.shownInstead(qint64(time * 1000.0f));
+    if (seeking >= 0)
+        time = float(seeking) / 1000.0f;
     if (time > 0)
         m_positionKnown = true;
     // Remembered while it plays: a stopped player no longer knows its title.
@@ -419,6 +437,7 @@ void MainWindow::onTrackInfoChanged()
                                 SLOT(onAudioTrackMenuAboutToShow()));
     m_hasSubtitles = buildTrackMenu(m_ui.menuSubtitle_Track, VlcSubtitleTrack,
                                     SLOT(setSubtitleTrack()), SLOT(onSubtitleTrackMenuAboutToShow()));
+    addSubtitleFileEntry();
     updateUiControl(m_player->state());
 }
 
@@ -454,5 +473,8 @@ void MainWindow::onErrorOccurred()
     withdrawRecent();
     // The player reaches idle right after this signal; the message waits for
     // it, so no open can start inside the player's own handling.
-    QTimer::singleShot(0, this, [this] { showMessage(tr("File loading failed.")); });
+    m_openingWatch->fail();
+    const QString message =
+        OpenProblem::message(m_openingWatch->location(), tr("File loading failed."));
+    QTimer::singleShot(0, this, [this, message] { showMessage(message); });
 }

@@ -21,6 +21,9 @@ PlayerControls PlayerControlStates::forSituation(const PlayerSituation& situatio
     if (situation.state != QVlcPlayer::Opening) {
         setTransport(situation, controls);
         setMediaMenus(situation, controls);
+    } else {
+        // Opening may take long (a damaged or huge file); Stop cancels it.
+        controls.stopEnabled = true;
     }
     setDiscControls(situation, controls);
     setSeekBars(situation, controls);
@@ -47,7 +50,8 @@ void PlayerControlStates::setMediaMenus(const PlayerSituation& s, PlayerControls
     const bool active = s.state != QVlcPlayer::Idle;
     c.audioMenusEnabled = active && s.hasAudio;
     c.audioChannelEnabled = active && s.hasAudio && s.audioChannels;
-    c.subtitleMenuEnabled = active && s.hasSubtitles;
+    // A playing film offers its subtitle menu for adding a subtitle file.
+    c.subtitleMenuEnabled = active && (s.hasSubtitles || (s.hasVideo && !s.bluray));
     c.videoMenuEnabled = active && s.hasVideo;
     c.videoControlsEnabled = active && s.hasVideo;
 }

@@ -47,13 +47,17 @@ void RecentFiles::withdrawLastInsert()
 void RecentFiles::clear()
 {
     m_canWithdraw = false;
+    QList<std::pair<QString, QVariant>> values;
     for (int i = 0; i < m_count; ++i)
-        uxSettings::instance()->setValue(key(i), QString());
+        values.append({key(i), QString()});
+    uxSettings::instance()->setValues(values);
     m_entries.clear();
 }
 
 void RecentFiles::save() const
 {
+    QList<std::pair<QString, QVariant>> values;
     for (int i = 0; i < qMin(m_count, int(m_entries.size())); ++i)
-        uxSettings::instance()->setValue(key(i), m_entries.at(i));
+        values.append({key(i), m_entries.at(i)});
+    uxSettings::instance()->setValues(values);
 }

@@ -26,6 +26,7 @@ public:
     void withdrawLastInsert();
     // Empties the list and every stored entry.
     void clear();
+    // Writes the list to the store's file at once, in one write.
     void save() const;
 
 private:

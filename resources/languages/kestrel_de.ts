@@ -117,6 +117,25 @@
     </message>
 </context>
 <context>
+    <name>GoToTimeDialog</name>
+    <message>
+        <source>Go to Time</source>
+        <translation>Gehe zu Zeit</translation>
+    </message>
+    <message>
+        <source>&amp;Time (h:mm:ss):</source>
+        <translation>&amp;Zeit (h:mm:ss):</translation>
+    </message>
+    <message>
+        <source>Go</source>
+        <translation>Los</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Media Files</source>
@@ -390,6 +409,86 @@
         <source>This disc image holds no Blu-ray disc.</source>
         <translation>Dieses Disc-Abbild enthält keine Blu-ray Disc.</translation>
     </message>
+    <message>
+        <source>&amp;Keyboard Shortcuts</source>
+        <translation>&amp;Tastenkürzel</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>Geschwindigkeit</translation>
+    </message>
+    <message>
+        <source>Subtitle Delay</source>
+        <translation>Untertitelverzögerung</translation>
+    </message>
+    <message>
+        <source>Audio Delay</source>
+        <translation>Tonverzögerung</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Chapter %1</source>
+        <translation>Kapitel %1</translation>
+    </message>
+    <message>
+        <source>Volume %1%</source>
+        <translation>Lautstärke %1 %</translation>
+    </message>
+    <message>
+        <source>Speed %1</source>
+        <translation>Geschwindigkeit %1</translation>
+    </message>
+    <message>
+        <source>Subtitle delay %1 ms</source>
+        <translation>Untertitelverzögerung %1 ms</translation>
+    </message>
+    <message>
+        <source>Audio delay %1 ms</source>
+        <translation>Tonverzögerung %1 ms</translation>
+    </message>
+    <message>
+        <source>Snapshot saved: %1</source>
+        <translation>Schnappschuss gespeichert: %1</translation>
+    </message>
+    <message>
+        <source>The disc could not be ejected.</source>
+        <translation>Die Disc konnte nicht ausgeworfen werden.</translation>
+    </message>
+    <message>
+        <source>Open &amp;Folder...</source>
+        <translation>&amp;Ordner öffnen...</translation>
+    </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>Ordner öffnen</translation>
+    </message>
+    <message>
+        <source>This folder holds no media files.</source>
+        <translation>Dieser Ordner enthält keine Mediendateien.</translation>
+    </message>
+    <message>
+        <source>The subtitle file could not be loaded.</source>
+        <translation>Die Untertiteldatei konnte nicht geladen werden.</translation>
+    </message>
+    <message>
+        <source>Subtitle Files</source>
+        <translation>Untertiteldateien</translation>
+    </message>
+    <message>
+        <source>Add Subtitle File</source>
+        <translation>Untertiteldatei hinzufügen</translation>
+    </message>
+    <message>
+        <source>Add Subtitle File...</source>
+        <translation>Untertiteldatei hinzufügen...</translation>
+    </message>
+    <message>
+        <source>Playing a video</source>
+        <translation>Ein Video wird abgespielt</translation>
+    </message>
 </context>
 <context>
     <name>MainWindowBase</name>
@@ -423,6 +522,264 @@
     <message>
         <source>Preparing main window...</source>
         <translation>Hauptfenster wird vorbereitet...</translation>
+    </message>
+    <message>
+        <source>Cannot open %1 in the running copy: %2.</source>
+        <translation>%1 kann nicht in der laufenden Kopie geöffnet werden: %2.</translation>
+    </message>
+    <message>
+        <source>the running copy cannot be reached</source>
+        <translation>die laufende Kopie ist nicht erreichbar</translation>
+    </message>
+    <message>
+        <source>the path is too long to be handed over</source>
+        <translation>der Pfad ist zu lang für die Übergabe</translation>
+    </message>
+    <message>
+        <source>the running copy does not take it</source>
+        <translation>die laufende Kopie nimmt ihn nicht an</translation>
+    </message>
+    <message>
+        <source>The product configuration %1 is missing or damaged: its name and GUID cannot be read. Please reinstall the program.</source>
+        <translation>Die Produktkonfiguration %1 fehlt oder ist beschädigt: Name und GUID sind nicht lesbar. Bitte installieren Sie das Programm neu.</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+</context>
+<context>
+    <name>OpenProblem</name>
+    <message>
+        <source>The file does not exist.</source>
+        <translation>Die Datei existiert nicht.</translation>
+    </message>
+    <message>
+        <source>This is neither a file nor a folder, so it cannot be played.</source>
+        <translation>Dies ist weder eine Datei noch ein Ordner und kann daher nicht abgespielt werden.</translation>
+    </message>
+    <message>
+        <source>You are not allowed to read this file.</source>
+        <translation>Sie haben keine Berechtigung, diese Datei zu lesen.</translation>
+    </message>
+    <message>
+        <source>The file is empty.</source>
+        <translation>Die Datei ist leer.</translation>
+    </message>
+    <message>
+        <source>The link leads in a circle and never reaches a file.</source>
+        <translation>Die Verknüpfung führt im Kreis und erreicht nie eine Datei.</translation>
+    </message>
+    <message>
+        <source>The link points to a file that does not exist.</source>
+        <translation>Die Verknüpfung zeigt auf eine Datei, die nicht existiert.</translation>
+    </message>
+    <message>
+        <source>Cannot open &quot;%1&quot;.</source>
+        <translation>„%1“ kann nicht geöffnet werden.</translation>
+    </message>
+</context>
+<context>
+    <name>OpeningNotice</name>
+    <message>
+        <source>Opening</source>
+        <translation>Öffnen</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is taking long to open.</source>
+        <translation>Das Öffnen von „%1“ dauert lange.</translation>
+    </message>
+</context>
+<context>
+    <name>PlatformDiscEjector</name>
+    <message>
+        <source>The system does not know the device %1.</source>
+        <translation>Das System kennt das Gerät %1 nicht.</translation>
+    </message>
+    <message>
+        <source>The device %1 has no drive to eject.</source>
+        <translation>Das Gerät %1 gehört zu keinem Laufwerk, das sich auswerfen lässt.</translation>
+    </message>
+    <message>
+        <source>Cannot unmount %1</source>
+        <translation>%1 kann nicht ausgehängt werden</translation>
+    </message>
+    <message>
+        <source>Cannot open %1</source>
+        <translation>%1 kann nicht geöffnet werden</translation>
+    </message>
+    <message>
+        <source>Cannot eject %1</source>
+        <translation>%1 kann nicht ausgeworfen werden</translation>
+    </message>
+</context>
+<context>
+    <name>PlatformUserSharedMemory</name>
+    <message>
+        <source>A shared memory segment under %1 belongs to another user or others may use it; a new one replaces it.</source>
+        <translation>Ein gemeinsamer Speicherbereich unter %1 gehört einem anderen Benutzer oder ist für andere zugänglich; ein neuer ersetzt ihn.</translation>
+    </message>
+    <message>
+        <source>A shared memory segment under %1 belongs to another user or others may use it; it is not used.</source>
+        <translation>Ein gemeinsamer Speicherbereich unter %1 gehört einem anderen Benutzer oder ist für andere zugänglich; er wird nicht verwendet.</translation>
+    </message>
+</context>
+<context>
+    <name>PlayerKeys</name>
+    <message>
+        <source>Open a file</source>
+        <translation>Datei öffnen</translation>
+    </message>
+    <message>
+        <source>Open a disc</source>
+        <translation>Disc öffnen</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>Play or pause</source>
+        <translation>Wiedergabe oder Pause</translation>
+    </message>
+    <message>
+        <source>Full screen on or off (or double click)</source>
+        <translation>Vollbild ein oder aus (oder Doppelklick)</translation>
+    </message>
+    <message>
+        <source>Leave full screen</source>
+        <translation>Vollbild verlassen</translation>
+    </message>
+    <message>
+        <source>Take a snapshot</source>
+        <translation>Schnappschuss aufnehmen</translation>
+    </message>
+    <message>
+        <source>Next frame (while paused)</source>
+        <translation>Nächstes Bild (während pausiert)</translation>
+    </message>
+    <message>
+        <source>Back 10 seconds</source>
+        <translation>10 Sekunden zurück</translation>
+    </message>
+    <message>
+        <source>Forward 10 seconds</source>
+        <translation>10 Sekunden vor</translation>
+    </message>
+    <message>
+        <source>Back 3 seconds</source>
+        <translation>3 Sekunden zurück</translation>
+    </message>
+    <message>
+        <source>Forward 3 seconds</source>
+        <translation>3 Sekunden vor</translation>
+    </message>
+    <message>
+        <source>Back 1 minute</source>
+        <translation>1 Minute zurück</translation>
+    </message>
+    <message>
+        <source>Forward 1 minute</source>
+        <translation>1 Minute vor</translation>
+    </message>
+    <message>
+        <source>Back to the start</source>
+        <translation>Zurück zum Anfang</translation>
+    </message>
+    <message>
+        <source>Jump to 10 % … 90 %</source>
+        <translation>Springen zu 10 % … 90 %</translation>
+    </message>
+    <message>
+        <source>Go to Time...</source>
+        <translation>Gehe zu Zeit...</translation>
+    </message>
+    <message>
+        <source>Previous chapter</source>
+        <translation>Vorheriges Kapitel</translation>
+    </message>
+    <message>
+        <source>Next chapter</source>
+        <translation>Nächstes Kapitel</translation>
+    </message>
+    <message>
+        <source>Volume up</source>
+        <translation>Lauter</translation>
+    </message>
+    <message>
+        <source>Volume down</source>
+        <translation>Leiser</translation>
+    </message>
+    <message>
+        <source>Mute on or off</source>
+        <translation>Stumm ein oder aus</translation>
+    </message>
+    <message>
+        <source>Slower</source>
+        <translation>Langsamer</translation>
+    </message>
+    <message>
+        <source>Faster</source>
+        <translation>Schneller</translation>
+    </message>
+    <message>
+        <source>Normal speed</source>
+        <translation>Normale Geschwindigkeit</translation>
+    </message>
+    <message>
+        <source>Subtitles 50 ms earlier</source>
+        <translation>Untertitel 50 ms früher</translation>
+    </message>
+    <message>
+        <source>Subtitles 50 ms later</source>
+        <translation>Untertitel 50 ms später</translation>
+    </message>
+    <message>
+        <source>Audio 50 ms earlier</source>
+        <translation>Ton 50 ms früher</translation>
+    </message>
+    <message>
+        <source>Audio 50 ms later</source>
+        <translation>Ton 50 ms später</translation>
+    </message>
+    <message>
+        <source>Next playlist entry</source>
+        <translation>Nächster Eintrag der Wiedergabeliste</translation>
+    </message>
+    <message>
+        <source>Previous playlist entry</source>
+        <translation>Vorheriger Eintrag der Wiedergabeliste</translation>
+    </message>
+</context>
+<context>
+    <name>PlaylistMenu</name>
+    <message>
+        <source>Playlist</source>
+        <translation>Wiedergabeliste</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Nächster</translation>
+    </message>
+    <message>
+        <source>Previous</source>
+        <translation>Vorheriger</translation>
+    </message>
+    <message>
+        <source>Repeat: Off</source>
+        <translation>Wiederholen: Aus</translation>
+    </message>
+    <message>
+        <source>Repeat: One</source>
+        <translation>Wiederholen: Einen</translation>
+    </message>
+    <message>
+        <source>Repeat: All</source>
+        <translation>Wiederholen: Alle</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Leeren</translation>
     </message>
 </context>
 <context>
@@ -512,6 +869,25 @@
     <message>
         <source>Could not create the libVLC media player.</source>
         <translation>Der libVLC-Mediaplayer konnte nicht erstellt werden.</translation>
+    </message>
+</context>
+<context>
+    <name>ShortcutsDialog</name>
+    <message>
+        <source>Keyboard Shortcuts</source>
+        <translation>Tastenkürzel</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>Taste</translation>
+    </message>
+    <message>
+        <source>Action</source>
+        <translation>Aktion</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
     </message>
 </context>
 <context>

@@ -117,6 +117,25 @@
     </message>
 </context>
 <context>
+    <name>GoToTimeDialog</name>
+    <message>
+        <source>Go to Time</source>
+        <translation>Go to Time</translation>
+    </message>
+    <message>
+        <source>&amp;Time (h:mm:ss):</source>
+        <translation>&amp;Time (h:mm:ss):</translation>
+    </message>
+    <message>
+        <source>Go</source>
+        <translation>Go</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Media Files</source>
@@ -390,6 +409,86 @@
         <source>This disc image holds no Blu-ray disc.</source>
         <translation>This disc image holds no Blu-ray disc.</translation>
     </message>
+    <message>
+        <source>&amp;Keyboard Shortcuts</source>
+        <translation>&amp;Keyboard Shortcuts</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>Speed</translation>
+    </message>
+    <message>
+        <source>Subtitle Delay</source>
+        <translation>Subtitle Delay</translation>
+    </message>
+    <message>
+        <source>Audio Delay</source>
+        <translation>Audio Delay</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Reset</translation>
+    </message>
+    <message>
+        <source>Chapter %1</source>
+        <translation>Chapter %1</translation>
+    </message>
+    <message>
+        <source>Volume %1%</source>
+        <translation>Volume %1%</translation>
+    </message>
+    <message>
+        <source>Speed %1</source>
+        <translation>Speed %1</translation>
+    </message>
+    <message>
+        <source>Subtitle delay %1 ms</source>
+        <translation>Subtitle delay %1 ms</translation>
+    </message>
+    <message>
+        <source>Audio delay %1 ms</source>
+        <translation>Audio delay %1 ms</translation>
+    </message>
+    <message>
+        <source>Snapshot saved: %1</source>
+        <translation>Snapshot saved: %1</translation>
+    </message>
+    <message>
+        <source>The disc could not be ejected.</source>
+        <translation>The disc could not be ejected.</translation>
+    </message>
+    <message>
+        <source>Open &amp;Folder...</source>
+        <translation>Open &amp;Folder...</translation>
+    </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>Open Folder</translation>
+    </message>
+    <message>
+        <source>This folder holds no media files.</source>
+        <translation>This folder holds no media files.</translation>
+    </message>
+    <message>
+        <source>The subtitle file could not be loaded.</source>
+        <translation>The subtitle file could not be loaded.</translation>
+    </message>
+    <message>
+        <source>Subtitle Files</source>
+        <translation>Subtitle Files</translation>
+    </message>
+    <message>
+        <source>Add Subtitle File</source>
+        <translation>Add Subtitle File</translation>
+    </message>
+    <message>
+        <source>Add Subtitle File...</source>
+        <translation>Add Subtitle File...</translation>
+    </message>
+    <message>
+        <source>Playing a video</source>
+        <translation>Playing a video</translation>
+    </message>
 </context>
 <context>
     <name>MainWindowBase</name>
@@ -423,6 +522,264 @@
     <message>
         <source>Preparing main window...</source>
         <translation>Preparing main window...</translation>
+    </message>
+    <message>
+        <source>Cannot open %1 in the running copy: %2.</source>
+        <translation>Cannot open %1 in the running copy: %2.</translation>
+    </message>
+    <message>
+        <source>the running copy cannot be reached</source>
+        <translation>the running copy cannot be reached</translation>
+    </message>
+    <message>
+        <source>the path is too long to be handed over</source>
+        <translation>the path is too long to be handed over</translation>
+    </message>
+    <message>
+        <source>the running copy does not take it</source>
+        <translation>the running copy does not take it</translation>
+    </message>
+    <message>
+        <source>The product configuration %1 is missing or damaged: its name and GUID cannot be read. Please reinstall the program.</source>
+        <translation>The product configuration %1 is missing or damaged: its name and GUID cannot be read. Please reinstall the program.</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Error</translation>
+    </message>
+</context>
+<context>
+    <name>OpenProblem</name>
+    <message>
+        <source>The file does not exist.</source>
+        <translation>The file does not exist.</translation>
+    </message>
+    <message>
+        <source>This is neither a file nor a folder, so it cannot be played.</source>
+        <translation>This is neither a file nor a folder, so it cannot be played.</translation>
+    </message>
+    <message>
+        <source>You are not allowed to read this file.</source>
+        <translation>You are not allowed to read this file.</translation>
+    </message>
+    <message>
+        <source>The file is empty.</source>
+        <translation>The file is empty.</translation>
+    </message>
+    <message>
+        <source>The link leads in a circle and never reaches a file.</source>
+        <translation>The link leads in a circle and never reaches a file.</translation>
+    </message>
+    <message>
+        <source>The link points to a file that does not exist.</source>
+        <translation>The link points to a file that does not exist.</translation>
+    </message>
+    <message>
+        <source>Cannot open &quot;%1&quot;.</source>
+        <translation>Cannot open &quot;%1&quot;.</translation>
+    </message>
+</context>
+<context>
+    <name>OpeningNotice</name>
+    <message>
+        <source>Opening</source>
+        <translation>Opening</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is taking long to open.</source>
+        <translation>&quot;%1&quot; is taking long to open.</translation>
+    </message>
+</context>
+<context>
+    <name>PlatformDiscEjector</name>
+    <message>
+        <source>The system does not know the device %1.</source>
+        <translation>The system does not know the device %1.</translation>
+    </message>
+    <message>
+        <source>The device %1 has no drive to eject.</source>
+        <translation>The device %1 has no drive to eject.</translation>
+    </message>
+    <message>
+        <source>Cannot unmount %1</source>
+        <translation>Cannot unmount %1</translation>
+    </message>
+    <message>
+        <source>Cannot open %1</source>
+        <translation>Cannot open %1</translation>
+    </message>
+    <message>
+        <source>Cannot eject %1</source>
+        <translation>Cannot eject %1</translation>
+    </message>
+</context>
+<context>
+    <name>PlatformUserSharedMemory</name>
+    <message>
+        <source>A shared memory segment under %1 belongs to another user or others may use it; a new one replaces it.</source>
+        <translation>A shared memory segment under %1 belongs to another user or others may use it; a new one replaces it.</translation>
+    </message>
+    <message>
+        <source>A shared memory segment under %1 belongs to another user or others may use it; it is not used.</source>
+        <translation>A shared memory segment under %1 belongs to another user or others may use it; it is not used.</translation>
+    </message>
+</context>
+<context>
+    <name>PlayerKeys</name>
+    <message>
+        <source>Open a file</source>
+        <translation>Open a file</translation>
+    </message>
+    <message>
+        <source>Open a disc</source>
+        <translation>Open a disc</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Quit</translation>
+    </message>
+    <message>
+        <source>Play or pause</source>
+        <translation>Play or pause</translation>
+    </message>
+    <message>
+        <source>Full screen on or off (or double click)</source>
+        <translation>Full screen on or off (or double click)</translation>
+    </message>
+    <message>
+        <source>Leave full screen</source>
+        <translation>Leave full screen</translation>
+    </message>
+    <message>
+        <source>Take a snapshot</source>
+        <translation>Take a snapshot</translation>
+    </message>
+    <message>
+        <source>Next frame (while paused)</source>
+        <translation>Next frame (while paused)</translation>
+    </message>
+    <message>
+        <source>Back 10 seconds</source>
+        <translation>Back 10 seconds</translation>
+    </message>
+    <message>
+        <source>Forward 10 seconds</source>
+        <translation>Forward 10 seconds</translation>
+    </message>
+    <message>
+        <source>Back 3 seconds</source>
+        <translation>Back 3 seconds</translation>
+    </message>
+    <message>
+        <source>Forward 3 seconds</source>
+        <translation>Forward 3 seconds</translation>
+    </message>
+    <message>
+        <source>Back 1 minute</source>
+        <translation>Back 1 minute</translation>
+    </message>
+    <message>
+        <source>Forward 1 minute</source>
+        <translation>Forward 1 minute</translation>
+    </message>
+    <message>
+        <source>Back to the start</source>
+        <translation>Back to the start</translation>
+    </message>
+    <message>
+        <source>Jump to 10 % … 90 %</source>
+        <translation>Jump to 10 % … 90 %</translation>
+    </message>
+    <message>
+        <source>Go to Time...</source>
+        <translation>Go to Time...</translation>
+    </message>
+    <message>
+        <source>Previous chapter</source>
+        <translation>Previous chapter</translation>
+    </message>
+    <message>
+        <source>Next chapter</source>
+        <translation>Next chapter</translation>
+    </message>
+    <message>
+        <source>Volume up</source>
+        <translation>Volume up</translation>
+    </message>
+    <message>
+        <source>Volume down</source>
+        <translation>Volume down</translation>
+    </message>
+    <message>
+        <source>Mute on or off</source>
+        <translation>Mute on or off</translation>
+    </message>
+    <message>
+        <source>Slower</source>
+        <translation>Slower</translation>
+    </message>
+    <message>
+        <source>Faster</source>
+        <translation>Faster</translation>
+    </message>
+    <message>
+        <source>Normal speed</source>
+        <translation>Normal speed</translation>
+    </message>
+    <message>
+        <source>Subtitles 50 ms earlier</source>
+        <translation>Subtitles 50 ms earlier</translation>
+    </message>
+    <message>
+        <source>Subtitles 50 ms later</source>
+        <translation>Subtitles 50 ms later</translation>
+    </message>
+    <message>
+        <source>Audio 50 ms earlier</source>
+        <translation>Audio 50 ms earlier</translation>
+    </message>
+    <message>
+        <source>Audio 50 ms later</source>
+        <translation>Audio 50 ms later</translation>
+    </message>
+    <message>
+        <source>Next playlist entry</source>
+        <translation>Next playlist entry</translation>
+    </message>
+    <message>
+        <source>Previous playlist entry</source>
+        <translation>Previous playlist entry</translation>
+    </message>
+</context>
+<context>
+    <name>PlaylistMenu</name>
+    <message>
+        <source>Playlist</source>
+        <translation>Playlist</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Next</translation>
+    </message>
+    <message>
+        <source>Previous</source>
+        <translation>Previous</translation>
+    </message>
+    <message>
+        <source>Repeat: Off</source>
+        <translation>Repeat: Off</translation>
+    </message>
+    <message>
+        <source>Repeat: One</source>
+        <translation>Repeat: One</translation>
+    </message>
+    <message>
+        <source>Repeat: All</source>
+        <translation>Repeat: All</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Clear</translation>
     </message>
 </context>
 <context>
@@ -512,6 +869,25 @@
     <message>
         <source>Could not create the libVLC media player.</source>
         <translation>Could not create the libVLC media player.</translation>
+    </message>
+</context>
+<context>
+    <name>ShortcutsDialog</name>
+    <message>
+        <source>Keyboard Shortcuts</source>
+        <translation>Keyboard Shortcuts</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>Key</translation>
+    </message>
+    <message>
+        <source>Action</source>
+        <translation>Action</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Close</translation>
     </message>
 </context>
 <context>

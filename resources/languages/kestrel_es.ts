@@ -117,6 +117,25 @@
     </message>
 </context>
 <context>
+    <name>GoToTimeDialog</name>
+    <message>
+        <source>Go to Time</source>
+        <translation>Ir a tiempo</translation>
+    </message>
+    <message>
+        <source>&amp;Time (h:mm:ss):</source>
+        <translation>&amp;Tiempo (h:mm:ss):</translation>
+    </message>
+    <message>
+        <source>Go</source>
+        <translation>Ir</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Media Files</source>
@@ -390,6 +409,86 @@
         <source>This disc image holds no Blu-ray disc.</source>
         <translation>Esta imagen de disco no contiene ningún disco Blu-ray.</translation>
     </message>
+    <message>
+        <source>&amp;Keyboard Shortcuts</source>
+        <translation>Atajos de &amp;teclado</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>Velocidad</translation>
+    </message>
+    <message>
+        <source>Subtitle Delay</source>
+        <translation>Retardo de subtítulos</translation>
+    </message>
+    <message>
+        <source>Audio Delay</source>
+        <translation>Retardo de audio</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Restablecer</translation>
+    </message>
+    <message>
+        <source>Chapter %1</source>
+        <translation>Capítulo %1</translation>
+    </message>
+    <message>
+        <source>Volume %1%</source>
+        <translation>Volumen %1 %</translation>
+    </message>
+    <message>
+        <source>Speed %1</source>
+        <translation>Velocidad %1</translation>
+    </message>
+    <message>
+        <source>Subtitle delay %1 ms</source>
+        <translation>Retardo de subtítulos %1 ms</translation>
+    </message>
+    <message>
+        <source>Audio delay %1 ms</source>
+        <translation>Retardo de audio %1 ms</translation>
+    </message>
+    <message>
+        <source>Snapshot saved: %1</source>
+        <translation>Instantánea guardada: %1</translation>
+    </message>
+    <message>
+        <source>The disc could not be ejected.</source>
+        <translation>No se pudo expulsar el disco.</translation>
+    </message>
+    <message>
+        <source>Open &amp;Folder...</source>
+        <translation>Abrir &amp;carpeta...</translation>
+    </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>Abrir carpeta</translation>
+    </message>
+    <message>
+        <source>This folder holds no media files.</source>
+        <translation>Esta carpeta no contiene archivos multimedia.</translation>
+    </message>
+    <message>
+        <source>The subtitle file could not be loaded.</source>
+        <translation>No se pudo cargar el archivo de subtítulos.</translation>
+    </message>
+    <message>
+        <source>Subtitle Files</source>
+        <translation>Archivos de subtítulos</translation>
+    </message>
+    <message>
+        <source>Add Subtitle File</source>
+        <translation>Añadir archivo de subtítulos</translation>
+    </message>
+    <message>
+        <source>Add Subtitle File...</source>
+        <translation>Añadir archivo de subtítulos...</translation>
+    </message>
+    <message>
+        <source>Playing a video</source>
+        <translation>Reproduciendo un vídeo</translation>
+    </message>
 </context>
 <context>
     <name>MainWindowBase</name>
@@ -423,6 +522,264 @@
     <message>
         <source>Preparing main window...</source>
         <translation>Preparando la ventana principal...</translation>
+    </message>
+    <message>
+        <source>Cannot open %1 in the running copy: %2.</source>
+        <translation>No se puede abrir %1 en la copia en ejecución: %2.</translation>
+    </message>
+    <message>
+        <source>the running copy cannot be reached</source>
+        <translation>no se puede acceder a la copia en ejecución</translation>
+    </message>
+    <message>
+        <source>the path is too long to be handed over</source>
+        <translation>la ruta es demasiado larga para transferirla</translation>
+    </message>
+    <message>
+        <source>the running copy does not take it</source>
+        <translation>la copia en ejecución no la acepta</translation>
+    </message>
+    <message>
+        <source>The product configuration %1 is missing or damaged: its name and GUID cannot be read. Please reinstall the program.</source>
+        <translation>La configuración del producto %1 falta o está dañada: no se pueden leer su nombre y su GUID. Vuelva a instalar el programa.</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Error</translation>
+    </message>
+</context>
+<context>
+    <name>OpenProblem</name>
+    <message>
+        <source>The file does not exist.</source>
+        <translation>El archivo no existe.</translation>
+    </message>
+    <message>
+        <source>This is neither a file nor a folder, so it cannot be played.</source>
+        <translation>No es un archivo ni una carpeta, así que no se puede reproducir.</translation>
+    </message>
+    <message>
+        <source>You are not allowed to read this file.</source>
+        <translation>No tiene permiso para leer este archivo.</translation>
+    </message>
+    <message>
+        <source>The file is empty.</source>
+        <translation>El archivo está vacío.</translation>
+    </message>
+    <message>
+        <source>The link leads in a circle and never reaches a file.</source>
+        <translation>El enlace da vueltas en círculo y nunca llega a un archivo.</translation>
+    </message>
+    <message>
+        <source>The link points to a file that does not exist.</source>
+        <translation>El enlace apunta a un archivo que no existe.</translation>
+    </message>
+    <message>
+        <source>Cannot open &quot;%1&quot;.</source>
+        <translation>No se puede abrir «%1».</translation>
+    </message>
+</context>
+<context>
+    <name>OpeningNotice</name>
+    <message>
+        <source>Opening</source>
+        <translation>Abriendo</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is taking long to open.</source>
+        <translation>Abrir «%1» está tardando mucho.</translation>
+    </message>
+</context>
+<context>
+    <name>PlatformDiscEjector</name>
+    <message>
+        <source>The system does not know the device %1.</source>
+        <translation>El sistema no conoce el dispositivo %1.</translation>
+    </message>
+    <message>
+        <source>The device %1 has no drive to eject.</source>
+        <translation>El dispositivo %1 no tiene ninguna unidad que expulsar.</translation>
+    </message>
+    <message>
+        <source>Cannot unmount %1</source>
+        <translation>No se puede desmontar %1</translation>
+    </message>
+    <message>
+        <source>Cannot open %1</source>
+        <translation>No se puede abrir %1</translation>
+    </message>
+    <message>
+        <source>Cannot eject %1</source>
+        <translation>No se puede expulsar %1</translation>
+    </message>
+</context>
+<context>
+    <name>PlatformUserSharedMemory</name>
+    <message>
+        <source>A shared memory segment under %1 belongs to another user or others may use it; a new one replaces it.</source>
+        <translation>Un segmento de memoria compartida en %1 pertenece a otro usuario o lo pueden usar otros; uno nuevo lo sustituye.</translation>
+    </message>
+    <message>
+        <source>A shared memory segment under %1 belongs to another user or others may use it; it is not used.</source>
+        <translation>Un segmento de memoria compartida en %1 pertenece a otro usuario o lo pueden usar otros; no se utiliza.</translation>
+    </message>
+</context>
+<context>
+    <name>PlayerKeys</name>
+    <message>
+        <source>Open a file</source>
+        <translation>Abrir un archivo</translation>
+    </message>
+    <message>
+        <source>Open a disc</source>
+        <translation>Abrir un disco</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Salir</translation>
+    </message>
+    <message>
+        <source>Play or pause</source>
+        <translation>Reproducir o pausar</translation>
+    </message>
+    <message>
+        <source>Full screen on or off (or double click)</source>
+        <translation>Pantalla completa sí o no (o doble clic)</translation>
+    </message>
+    <message>
+        <source>Leave full screen</source>
+        <translation>Salir de pantalla completa</translation>
+    </message>
+    <message>
+        <source>Take a snapshot</source>
+        <translation>Tomar una instantánea</translation>
+    </message>
+    <message>
+        <source>Next frame (while paused)</source>
+        <translation>Fotograma siguiente (en pausa)</translation>
+    </message>
+    <message>
+        <source>Back 10 seconds</source>
+        <translation>Retroceder 10 segundos</translation>
+    </message>
+    <message>
+        <source>Forward 10 seconds</source>
+        <translation>Avanzar 10 segundos</translation>
+    </message>
+    <message>
+        <source>Back 3 seconds</source>
+        <translation>Retroceder 3 segundos</translation>
+    </message>
+    <message>
+        <source>Forward 3 seconds</source>
+        <translation>Avanzar 3 segundos</translation>
+    </message>
+    <message>
+        <source>Back 1 minute</source>
+        <translation>Retroceder 1 minuto</translation>
+    </message>
+    <message>
+        <source>Forward 1 minute</source>
+        <translation>Avanzar 1 minuto</translation>
+    </message>
+    <message>
+        <source>Back to the start</source>
+        <translation>Volver al principio</translation>
+    </message>
+    <message>
+        <source>Jump to 10 % … 90 %</source>
+        <translation>Saltar al 10 % … 90 %</translation>
+    </message>
+    <message>
+        <source>Go to Time...</source>
+        <translation>Ir a tiempo...</translation>
+    </message>
+    <message>
+        <source>Previous chapter</source>
+        <translation>Capítulo anterior</translation>
+    </message>
+    <message>
+        <source>Next chapter</source>
+        <translation>Capítulo siguiente</translation>
+    </message>
+    <message>
+        <source>Volume up</source>
+        <translation>Subir volumen</translation>
+    </message>
+    <message>
+        <source>Volume down</source>
+        <translation>Bajar volumen</translation>
+    </message>
+    <message>
+        <source>Mute on or off</source>
+        <translation>Silenciar o no</translation>
+    </message>
+    <message>
+        <source>Slower</source>
+        <translation>Más lento</translation>
+    </message>
+    <message>
+        <source>Faster</source>
+        <translation>Más rápido</translation>
+    </message>
+    <message>
+        <source>Normal speed</source>
+        <translation>Velocidad normal</translation>
+    </message>
+    <message>
+        <source>Subtitles 50 ms earlier</source>
+        <translation>Subtítulos 50 ms antes</translation>
+    </message>
+    <message>
+        <source>Subtitles 50 ms later</source>
+        <translation>Subtítulos 50 ms después</translation>
+    </message>
+    <message>
+        <source>Audio 50 ms earlier</source>
+        <translation>Audio 50 ms antes</translation>
+    </message>
+    <message>
+        <source>Audio 50 ms later</source>
+        <translation>Audio 50 ms después</translation>
+    </message>
+    <message>
+        <source>Next playlist entry</source>
+        <translation>Siguiente elemento de la lista</translation>
+    </message>
+    <message>
+        <source>Previous playlist entry</source>
+        <translation>Elemento anterior de la lista</translation>
+    </message>
+</context>
+<context>
+    <name>PlaylistMenu</name>
+    <message>
+        <source>Playlist</source>
+        <translation>Lista de reproducción</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Siguiente</translation>
+    </message>
+    <message>
+        <source>Previous</source>
+        <translation>Anterior</translation>
+    </message>
+    <message>
+        <source>Repeat: Off</source>
+        <translation>Repetir: no</translation>
+    </message>
+    <message>
+        <source>Repeat: One</source>
+        <translation>Repetir: una</translation>
+    </message>
+    <message>
+        <source>Repeat: All</source>
+        <translation>Repetir: todas</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Borrar</translation>
     </message>
 </context>
 <context>
@@ -512,6 +869,25 @@
     <message>
         <source>Could not create the libVLC media player.</source>
         <translation>No se pudo crear el reproductor multimedia de libVLC.</translation>
+    </message>
+</context>
+<context>
+    <name>ShortcutsDialog</name>
+    <message>
+        <source>Keyboard Shortcuts</source>
+        <translation>Atajos de teclado</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>Tecla</translation>
+    </message>
+    <message>
+        <source>Action</source>
+        <translation>Acción</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
     </message>
 </context>
 <context>

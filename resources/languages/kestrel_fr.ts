@@ -117,6 +117,25 @@
     </message>
 </context>
 <context>
+    <name>GoToTimeDialog</name>
+    <message>
+        <source>Go to Time</source>
+        <translation>Aller à</translation>
+    </message>
+    <message>
+        <source>&amp;Time (h:mm:ss):</source>
+        <translation>&amp;Temps (h:mm:ss) :</translation>
+    </message>
+    <message>
+        <source>Go</source>
+        <translation>Aller</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Media Files</source>
@@ -390,6 +409,86 @@
         <source>This disc image holds no Blu-ray disc.</source>
         <translation>Cette image disque ne contient aucun disque Blu-ray.</translation>
     </message>
+    <message>
+        <source>&amp;Keyboard Shortcuts</source>
+        <translation>&amp;Raccourcis clavier</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>Vitesse</translation>
+    </message>
+    <message>
+        <source>Subtitle Delay</source>
+        <translation>Décalage des sous-titres</translation>
+    </message>
+    <message>
+        <source>Audio Delay</source>
+        <translation>Décalage du son</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Réinitialiser</translation>
+    </message>
+    <message>
+        <source>Chapter %1</source>
+        <translation>Chapitre %1</translation>
+    </message>
+    <message>
+        <source>Volume %1%</source>
+        <translation>Volume %1 %</translation>
+    </message>
+    <message>
+        <source>Speed %1</source>
+        <translation>Vitesse %1</translation>
+    </message>
+    <message>
+        <source>Subtitle delay %1 ms</source>
+        <translation>Décalage des sous-titres %1 ms</translation>
+    </message>
+    <message>
+        <source>Audio delay %1 ms</source>
+        <translation>Décalage du son %1 ms</translation>
+    </message>
+    <message>
+        <source>Snapshot saved: %1</source>
+        <translation>Capture enregistrée : %1</translation>
+    </message>
+    <message>
+        <source>The disc could not be ejected.</source>
+        <translation>Le disque n&apos;a pas pu être éjecté.</translation>
+    </message>
+    <message>
+        <source>Open &amp;Folder...</source>
+        <translation>Ouvrir un &amp;dossier...</translation>
+    </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>Ouvrir un dossier</translation>
+    </message>
+    <message>
+        <source>This folder holds no media files.</source>
+        <translation>Ce dossier ne contient aucun fichier multimédia.</translation>
+    </message>
+    <message>
+        <source>The subtitle file could not be loaded.</source>
+        <translation>Le fichier de sous-titres n&apos;a pas pu être chargé.</translation>
+    </message>
+    <message>
+        <source>Subtitle Files</source>
+        <translation>Fichiers de sous-titres</translation>
+    </message>
+    <message>
+        <source>Add Subtitle File</source>
+        <translation>Ajouter un fichier de sous-titres</translation>
+    </message>
+    <message>
+        <source>Add Subtitle File...</source>
+        <translation>Ajouter un fichier de sous-titres...</translation>
+    </message>
+    <message>
+        <source>Playing a video</source>
+        <translation>Lecture d&apos;une vidéo</translation>
+    </message>
 </context>
 <context>
     <name>MainWindowBase</name>
@@ -423,6 +522,264 @@
     <message>
         <source>Preparing main window...</source>
         <translation>Préparation de la fenêtre principale...</translation>
+    </message>
+    <message>
+        <source>Cannot open %1 in the running copy: %2.</source>
+        <translation>Impossible d&apos;ouvrir %1 dans la copie en cours d&apos;exécution : %2.</translation>
+    </message>
+    <message>
+        <source>the running copy cannot be reached</source>
+        <translation>la copie en cours d&apos;exécution est injoignable</translation>
+    </message>
+    <message>
+        <source>the path is too long to be handed over</source>
+        <translation>le chemin est trop long pour être transmis</translation>
+    </message>
+    <message>
+        <source>the running copy does not take it</source>
+        <translation>la copie en cours d&apos;exécution ne le prend pas</translation>
+    </message>
+    <message>
+        <source>The product configuration %1 is missing or damaged: its name and GUID cannot be read. Please reinstall the program.</source>
+        <translation>La configuration du produit %1 est absente ou endommagée : son nom et son GUID sont illisibles. Veuillez réinstaller le programme.</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Erreur</translation>
+    </message>
+</context>
+<context>
+    <name>OpenProblem</name>
+    <message>
+        <source>The file does not exist.</source>
+        <translation>Le fichier n’existe pas.</translation>
+    </message>
+    <message>
+        <source>This is neither a file nor a folder, so it cannot be played.</source>
+        <translation>Ce n’est ni un fichier ni un dossier : impossible de le lire.</translation>
+    </message>
+    <message>
+        <source>You are not allowed to read this file.</source>
+        <translation>Vous n’avez pas le droit de lire ce fichier.</translation>
+    </message>
+    <message>
+        <source>The file is empty.</source>
+        <translation>Le fichier est vide.</translation>
+    </message>
+    <message>
+        <source>The link leads in a circle and never reaches a file.</source>
+        <translation>Le lien tourne en rond et n’aboutit à aucun fichier.</translation>
+    </message>
+    <message>
+        <source>The link points to a file that does not exist.</source>
+        <translation>Le lien pointe vers un fichier qui n’existe pas.</translation>
+    </message>
+    <message>
+        <source>Cannot open &quot;%1&quot;.</source>
+        <translation>Impossible d’ouvrir « %1 ».</translation>
+    </message>
+</context>
+<context>
+    <name>OpeningNotice</name>
+    <message>
+        <source>Opening</source>
+        <translation>Ouverture</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is taking long to open.</source>
+        <translation>L’ouverture de « %1 » prend du temps.</translation>
+    </message>
+</context>
+<context>
+    <name>PlatformDiscEjector</name>
+    <message>
+        <source>The system does not know the device %1.</source>
+        <translation>Le système ne connaît pas le périphérique %1.</translation>
+    </message>
+    <message>
+        <source>The device %1 has no drive to eject.</source>
+        <translation>Le périphérique %1 n&apos;a pas de lecteur à éjecter.</translation>
+    </message>
+    <message>
+        <source>Cannot unmount %1</source>
+        <translation>Impossible de démonter %1</translation>
+    </message>
+    <message>
+        <source>Cannot open %1</source>
+        <translation>Impossible d&apos;ouvrir %1</translation>
+    </message>
+    <message>
+        <source>Cannot eject %1</source>
+        <translation>Impossible d&apos;éjecter %1</translation>
+    </message>
+</context>
+<context>
+    <name>PlatformUserSharedMemory</name>
+    <message>
+        <source>A shared memory segment under %1 belongs to another user or others may use it; a new one replaces it.</source>
+        <translation>Un segment de mémoire partagée sous %1 appartient à un autre utilisateur ou d&apos;autres peuvent s&apos;en servir ; un nouveau le remplace.</translation>
+    </message>
+    <message>
+        <source>A shared memory segment under %1 belongs to another user or others may use it; it is not used.</source>
+        <translation>Un segment de mémoire partagée sous %1 appartient à un autre utilisateur ou d&apos;autres peuvent s&apos;en servir ; il n&apos;est pas utilisé.</translation>
+    </message>
+</context>
+<context>
+    <name>PlayerKeys</name>
+    <message>
+        <source>Open a file</source>
+        <translation>Ouvrir un fichier</translation>
+    </message>
+    <message>
+        <source>Open a disc</source>
+        <translation>Ouvrir un disque</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Quitter</translation>
+    </message>
+    <message>
+        <source>Play or pause</source>
+        <translation>Lecture ou pause</translation>
+    </message>
+    <message>
+        <source>Full screen on or off (or double click)</source>
+        <translation>Plein écran ou non (ou double-clic)</translation>
+    </message>
+    <message>
+        <source>Leave full screen</source>
+        <translation>Quitter le plein écran</translation>
+    </message>
+    <message>
+        <source>Take a snapshot</source>
+        <translation>Prendre une capture</translation>
+    </message>
+    <message>
+        <source>Next frame (while paused)</source>
+        <translation>Image suivante (en pause)</translation>
+    </message>
+    <message>
+        <source>Back 10 seconds</source>
+        <translation>Reculer de 10 secondes</translation>
+    </message>
+    <message>
+        <source>Forward 10 seconds</source>
+        <translation>Avancer de 10 secondes</translation>
+    </message>
+    <message>
+        <source>Back 3 seconds</source>
+        <translation>Reculer de 3 secondes</translation>
+    </message>
+    <message>
+        <source>Forward 3 seconds</source>
+        <translation>Avancer de 3 secondes</translation>
+    </message>
+    <message>
+        <source>Back 1 minute</source>
+        <translation>Reculer d’une minute</translation>
+    </message>
+    <message>
+        <source>Forward 1 minute</source>
+        <translation>Avancer d’une minute</translation>
+    </message>
+    <message>
+        <source>Back to the start</source>
+        <translation>Revenir au début</translation>
+    </message>
+    <message>
+        <source>Jump to 10 % … 90 %</source>
+        <translation>Aller à 10 % … 90 %</translation>
+    </message>
+    <message>
+        <source>Go to Time...</source>
+        <translation>Aller à...</translation>
+    </message>
+    <message>
+        <source>Previous chapter</source>
+        <translation>Chapitre précédent</translation>
+    </message>
+    <message>
+        <source>Next chapter</source>
+        <translation>Chapitre suivant</translation>
+    </message>
+    <message>
+        <source>Volume up</source>
+        <translation>Volume plus fort</translation>
+    </message>
+    <message>
+        <source>Volume down</source>
+        <translation>Volume moins fort</translation>
+    </message>
+    <message>
+        <source>Mute on or off</source>
+        <translation>Couper ou rétablir le son</translation>
+    </message>
+    <message>
+        <source>Slower</source>
+        <translation>Plus lent</translation>
+    </message>
+    <message>
+        <source>Faster</source>
+        <translation>Plus rapide</translation>
+    </message>
+    <message>
+        <source>Normal speed</source>
+        <translation>Vitesse normale</translation>
+    </message>
+    <message>
+        <source>Subtitles 50 ms earlier</source>
+        <translation>Sous-titres 50 ms plus tôt</translation>
+    </message>
+    <message>
+        <source>Subtitles 50 ms later</source>
+        <translation>Sous-titres 50 ms plus tard</translation>
+    </message>
+    <message>
+        <source>Audio 50 ms earlier</source>
+        <translation>Son 50 ms plus tôt</translation>
+    </message>
+    <message>
+        <source>Audio 50 ms later</source>
+        <translation>Son 50 ms plus tard</translation>
+    </message>
+    <message>
+        <source>Next playlist entry</source>
+        <translation>Élément suivant de la liste de lecture</translation>
+    </message>
+    <message>
+        <source>Previous playlist entry</source>
+        <translation>Élément précédent de la liste de lecture</translation>
+    </message>
+</context>
+<context>
+    <name>PlaylistMenu</name>
+    <message>
+        <source>Playlist</source>
+        <translation>Liste de lecture</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Suivant</translation>
+    </message>
+    <message>
+        <source>Previous</source>
+        <translation>Précédent</translation>
+    </message>
+    <message>
+        <source>Repeat: Off</source>
+        <translation>Répéter : non</translation>
+    </message>
+    <message>
+        <source>Repeat: One</source>
+        <translation>Répéter : une</translation>
+    </message>
+    <message>
+        <source>Repeat: All</source>
+        <translation>Répéter : toutes</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Effacer</translation>
     </message>
 </context>
 <context>
@@ -512,6 +869,25 @@
     <message>
         <source>Could not create the libVLC media player.</source>
         <translation>Impossible de créer le lecteur multimédia libVLC.</translation>
+    </message>
+</context>
+<context>
+    <name>ShortcutsDialog</name>
+    <message>
+        <source>Keyboard Shortcuts</source>
+        <translation>Raccourcis clavier</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>Touche</translation>
+    </message>
+    <message>
+        <source>Action</source>
+        <translation>Action</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
     </message>
 </context>
 <context>

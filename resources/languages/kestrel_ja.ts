@@ -117,6 +117,25 @@
     </message>
 </context>
 <context>
+    <name>GoToTimeDialog</name>
+    <message>
+        <source>Go to Time</source>
+        <translation>時間を指定して移動</translation>
+    </message>
+    <message>
+        <source>&amp;Time (h:mm:ss):</source>
+        <translation>時間 (h:mm:ss)(&amp;T):</translation>
+    </message>
+    <message>
+        <source>Go</source>
+        <translation>移動</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Media Files</source>
@@ -390,6 +409,86 @@
         <source>This disc image holds no Blu-ray disc.</source>
         <translation>このディスクイメージには Blu-ray ディスクが含まれていません。</translation>
     </message>
+    <message>
+        <source>&amp;Keyboard Shortcuts</source>
+        <translation>キーボードショートカット(&amp;K)</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>速度</translation>
+    </message>
+    <message>
+        <source>Subtitle Delay</source>
+        <translation>字幕の遅延</translation>
+    </message>
+    <message>
+        <source>Audio Delay</source>
+        <translation>音声の遅延</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>リセット</translation>
+    </message>
+    <message>
+        <source>Chapter %1</source>
+        <translation>チャプター %1</translation>
+    </message>
+    <message>
+        <source>Volume %1%</source>
+        <translation>音量 %1%</translation>
+    </message>
+    <message>
+        <source>Speed %1</source>
+        <translation>速度 %1</translation>
+    </message>
+    <message>
+        <source>Subtitle delay %1 ms</source>
+        <translation>字幕の遅延 %1 ms</translation>
+    </message>
+    <message>
+        <source>Audio delay %1 ms</source>
+        <translation>音声の遅延 %1 ms</translation>
+    </message>
+    <message>
+        <source>Snapshot saved: %1</source>
+        <translation>スナップショットを保存しました: %1</translation>
+    </message>
+    <message>
+        <source>The disc could not be ejected.</source>
+        <translation>ディスクを取り出せませんでした。</translation>
+    </message>
+    <message>
+        <source>Open &amp;Folder...</source>
+        <translation>フォルダーを開く(&amp;F)...</translation>
+    </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>フォルダーを開く</translation>
+    </message>
+    <message>
+        <source>This folder holds no media files.</source>
+        <translation>このフォルダーにはメディアファイルがありません。</translation>
+    </message>
+    <message>
+        <source>The subtitle file could not be loaded.</source>
+        <translation>字幕ファイルを読み込めませんでした。</translation>
+    </message>
+    <message>
+        <source>Subtitle Files</source>
+        <translation>字幕ファイル</translation>
+    </message>
+    <message>
+        <source>Add Subtitle File</source>
+        <translation>字幕ファイルを追加</translation>
+    </message>
+    <message>
+        <source>Add Subtitle File...</source>
+        <translation>字幕ファイルを追加...</translation>
+    </message>
+    <message>
+        <source>Playing a video</source>
+        <translation>動画を再生中</translation>
+    </message>
 </context>
 <context>
     <name>MainWindowBase</name>
@@ -423,6 +522,264 @@
     <message>
         <source>Preparing main window...</source>
         <translation>メインウィンドウを準備しています...</translation>
+    </message>
+    <message>
+        <source>Cannot open %1 in the running copy: %2.</source>
+        <translation>%1 を実行中のコピーで開けません: %2。</translation>
+    </message>
+    <message>
+        <source>the running copy cannot be reached</source>
+        <translation>実行中のコピーに接続できません</translation>
+    </message>
+    <message>
+        <source>the path is too long to be handed over</source>
+        <translation>パスが長すぎて引き渡せません</translation>
+    </message>
+    <message>
+        <source>the running copy does not take it</source>
+        <translation>実行中のコピーが受け取りません</translation>
+    </message>
+    <message>
+        <source>The product configuration %1 is missing or damaged: its name and GUID cannot be read. Please reinstall the program.</source>
+        <translation>製品構成ファイル %1 が見つからないか破損しています。名前と GUID を読み取れません。プログラムを再インストールしてください。</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>エラー</translation>
+    </message>
+</context>
+<context>
+    <name>OpenProblem</name>
+    <message>
+        <source>The file does not exist.</source>
+        <translation>ファイルが存在しません。</translation>
+    </message>
+    <message>
+        <source>This is neither a file nor a folder, so it cannot be played.</source>
+        <translation>ファイルでもフォルダーでもないため、再生できません。</translation>
+    </message>
+    <message>
+        <source>You are not allowed to read this file.</source>
+        <translation>このファイルを読み取る権限がありません。</translation>
+    </message>
+    <message>
+        <source>The file is empty.</source>
+        <translation>ファイルが空です。</translation>
+    </message>
+    <message>
+        <source>The link leads in a circle and never reaches a file.</source>
+        <translation>リンクが循環しており、ファイルにたどり着きません。</translation>
+    </message>
+    <message>
+        <source>The link points to a file that does not exist.</source>
+        <translation>リンク先のファイルが存在しません。</translation>
+    </message>
+    <message>
+        <source>Cannot open &quot;%1&quot;.</source>
+        <translation>「%1」を開けません。</translation>
+    </message>
+</context>
+<context>
+    <name>OpeningNotice</name>
+    <message>
+        <source>Opening</source>
+        <translation>開いています</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is taking long to open.</source>
+        <translation>「%1」を開くのに時間がかかっています。</translation>
+    </message>
+</context>
+<context>
+    <name>PlatformDiscEjector</name>
+    <message>
+        <source>The system does not know the device %1.</source>
+        <translation>システムはデバイス %1 を認識していません。</translation>
+    </message>
+    <message>
+        <source>The device %1 has no drive to eject.</source>
+        <translation>デバイス %1 には取り出せるドライブがありません。</translation>
+    </message>
+    <message>
+        <source>Cannot unmount %1</source>
+        <translation>%1 をアンマウントできません</translation>
+    </message>
+    <message>
+        <source>Cannot open %1</source>
+        <translation>%1 を開けません</translation>
+    </message>
+    <message>
+        <source>Cannot eject %1</source>
+        <translation>%1 を取り出せません</translation>
+    </message>
+</context>
+<context>
+    <name>PlatformUserSharedMemory</name>
+    <message>
+        <source>A shared memory segment under %1 belongs to another user or others may use it; a new one replaces it.</source>
+        <translation>%1 の共有メモリセグメントは他のユーザーのものか、他者が使用できる状態です。新しいものに置き換えます。</translation>
+    </message>
+    <message>
+        <source>A shared memory segment under %1 belongs to another user or others may use it; it is not used.</source>
+        <translation>%1 の共有メモリセグメントは他のユーザーのものか、他者が使用できる状態です。使用しません。</translation>
+    </message>
+</context>
+<context>
+    <name>PlayerKeys</name>
+    <message>
+        <source>Open a file</source>
+        <translation>ファイルを開く</translation>
+    </message>
+    <message>
+        <source>Open a disc</source>
+        <translation>ディスクを開く</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>終了</translation>
+    </message>
+    <message>
+        <source>Play or pause</source>
+        <translation>再生 / 一時停止</translation>
+    </message>
+    <message>
+        <source>Full screen on or off (or double click)</source>
+        <translation>全画面のオン / オフ（またはダブルクリック）</translation>
+    </message>
+    <message>
+        <source>Leave full screen</source>
+        <translation>全画面を終了</translation>
+    </message>
+    <message>
+        <source>Take a snapshot</source>
+        <translation>スナップショットを撮る</translation>
+    </message>
+    <message>
+        <source>Next frame (while paused)</source>
+        <translation>次のフレーム（一時停止中）</translation>
+    </message>
+    <message>
+        <source>Back 10 seconds</source>
+        <translation>10 秒戻る</translation>
+    </message>
+    <message>
+        <source>Forward 10 seconds</source>
+        <translation>10 秒進む</translation>
+    </message>
+    <message>
+        <source>Back 3 seconds</source>
+        <translation>3 秒戻る</translation>
+    </message>
+    <message>
+        <source>Forward 3 seconds</source>
+        <translation>3 秒進む</translation>
+    </message>
+    <message>
+        <source>Back 1 minute</source>
+        <translation>1 分戻る</translation>
+    </message>
+    <message>
+        <source>Forward 1 minute</source>
+        <translation>1 分進む</translation>
+    </message>
+    <message>
+        <source>Back to the start</source>
+        <translation>先頭に戻る</translation>
+    </message>
+    <message>
+        <source>Jump to 10 % … 90 %</source>
+        <translation>10 % … 90 % へ移動</translation>
+    </message>
+    <message>
+        <source>Go to Time...</source>
+        <translation>時間を指定して移動...</translation>
+    </message>
+    <message>
+        <source>Previous chapter</source>
+        <translation>前のチャプター</translation>
+    </message>
+    <message>
+        <source>Next chapter</source>
+        <translation>次のチャプター</translation>
+    </message>
+    <message>
+        <source>Volume up</source>
+        <translation>音量を上げる</translation>
+    </message>
+    <message>
+        <source>Volume down</source>
+        <translation>音量を下げる</translation>
+    </message>
+    <message>
+        <source>Mute on or off</source>
+        <translation>消音のオン / オフ</translation>
+    </message>
+    <message>
+        <source>Slower</source>
+        <translation>遅く</translation>
+    </message>
+    <message>
+        <source>Faster</source>
+        <translation>速く</translation>
+    </message>
+    <message>
+        <source>Normal speed</source>
+        <translation>通常の速度</translation>
+    </message>
+    <message>
+        <source>Subtitles 50 ms earlier</source>
+        <translation>字幕を 50 ms 早く</translation>
+    </message>
+    <message>
+        <source>Subtitles 50 ms later</source>
+        <translation>字幕を 50 ms 遅く</translation>
+    </message>
+    <message>
+        <source>Audio 50 ms earlier</source>
+        <translation>音声を 50 ms 早く</translation>
+    </message>
+    <message>
+        <source>Audio 50 ms later</source>
+        <translation>音声を 50 ms 遅く</translation>
+    </message>
+    <message>
+        <source>Next playlist entry</source>
+        <translation>プレイリストの次の項目</translation>
+    </message>
+    <message>
+        <source>Previous playlist entry</source>
+        <translation>プレイリストの前の項目</translation>
+    </message>
+</context>
+<context>
+    <name>PlaylistMenu</name>
+    <message>
+        <source>Playlist</source>
+        <translation>プレイリスト</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>次へ</translation>
+    </message>
+    <message>
+        <source>Previous</source>
+        <translation>前へ</translation>
+    </message>
+    <message>
+        <source>Repeat: Off</source>
+        <translation>リピート: オフ</translation>
+    </message>
+    <message>
+        <source>Repeat: One</source>
+        <translation>リピート: 1 項目</translation>
+    </message>
+    <message>
+        <source>Repeat: All</source>
+        <translation>リピート: すべて</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>クリア</translation>
     </message>
 </context>
 <context>
@@ -512,6 +869,25 @@
     <message>
         <source>Could not create the libVLC media player.</source>
         <translation>libVLC メディアプレーヤーを作成できませんでした。</translation>
+    </message>
+</context>
+<context>
+    <name>ShortcutsDialog</name>
+    <message>
+        <source>Keyboard Shortcuts</source>
+        <translation>キーボードショートカット</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>キー</translation>
+    </message>
+    <message>
+        <source>Action</source>
+        <translation>操作</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
     </message>
 </context>
 <context>

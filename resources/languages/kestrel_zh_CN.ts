@@ -117,6 +117,25 @@
     </message>
 </context>
 <context>
+    <name>GoToTimeDialog</name>
+    <message>
+        <source>Go to Time</source>
+        <translation>跳转到时间</translation>
+    </message>
+    <message>
+        <source>&amp;Time (h:mm:ss):</source>
+        <translation>时间 (h:mm:ss)(&amp;T)：</translation>
+    </message>
+    <message>
+        <source>Go</source>
+        <translation>跳转</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Media Files</source>
@@ -390,6 +409,86 @@
         <source>This disc image holds no Blu-ray disc.</source>
         <translation>此光盘映像不包含蓝光光盘。</translation>
     </message>
+    <message>
+        <source>&amp;Keyboard Shortcuts</source>
+        <translation>键盘快捷键(&amp;K)</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>速度</translation>
+    </message>
+    <message>
+        <source>Subtitle Delay</source>
+        <translation>字幕延迟</translation>
+    </message>
+    <message>
+        <source>Audio Delay</source>
+        <translation>音频延迟</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>重置</translation>
+    </message>
+    <message>
+        <source>Chapter %1</source>
+        <translation>第 %1 章</translation>
+    </message>
+    <message>
+        <source>Volume %1%</source>
+        <translation>音量 %1%</translation>
+    </message>
+    <message>
+        <source>Speed %1</source>
+        <translation>速度 %1</translation>
+    </message>
+    <message>
+        <source>Subtitle delay %1 ms</source>
+        <translation>字幕延迟 %1 毫秒</translation>
+    </message>
+    <message>
+        <source>Audio delay %1 ms</source>
+        <translation>音频延迟 %1 毫秒</translation>
+    </message>
+    <message>
+        <source>Snapshot saved: %1</source>
+        <translation>截图已保存：%1</translation>
+    </message>
+    <message>
+        <source>The disc could not be ejected.</source>
+        <translation>无法弹出光盘。</translation>
+    </message>
+    <message>
+        <source>Open &amp;Folder...</source>
+        <translation>打开文件夹(&amp;F)...</translation>
+    </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>打开文件夹</translation>
+    </message>
+    <message>
+        <source>This folder holds no media files.</source>
+        <translation>此文件夹中没有媒体文件。</translation>
+    </message>
+    <message>
+        <source>The subtitle file could not be loaded.</source>
+        <translation>无法加载字幕文件。</translation>
+    </message>
+    <message>
+        <source>Subtitle Files</source>
+        <translation>字幕文件</translation>
+    </message>
+    <message>
+        <source>Add Subtitle File</source>
+        <translation>添加字幕文件</translation>
+    </message>
+    <message>
+        <source>Add Subtitle File...</source>
+        <translation>添加字幕文件...</translation>
+    </message>
+    <message>
+        <source>Playing a video</source>
+        <translation>正在播放视频</translation>
+    </message>
 </context>
 <context>
     <name>MainWindowBase</name>
@@ -423,6 +522,264 @@
     <message>
         <source>Preparing main window...</source>
         <translation>正在准备主窗口...</translation>
+    </message>
+    <message>
+        <source>Cannot open %1 in the running copy: %2.</source>
+        <translation>无法在正在运行的程序中打开 %1：%2。</translation>
+    </message>
+    <message>
+        <source>the running copy cannot be reached</source>
+        <translation>无法连接正在运行的程序</translation>
+    </message>
+    <message>
+        <source>the path is too long to be handed over</source>
+        <translation>路径太长，无法传递</translation>
+    </message>
+    <message>
+        <source>the running copy does not take it</source>
+        <translation>正在运行的程序未接收</translation>
+    </message>
+    <message>
+        <source>The product configuration %1 is missing or damaged: its name and GUID cannot be read. Please reinstall the program.</source>
+        <translation>产品配置文件 %1 缺失或已损坏：无法读取其名称和 GUID。请重新安装本程序。</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>错误</translation>
+    </message>
+</context>
+<context>
+    <name>OpenProblem</name>
+    <message>
+        <source>The file does not exist.</source>
+        <translation>文件不存在。</translation>
+    </message>
+    <message>
+        <source>This is neither a file nor a folder, so it cannot be played.</source>
+        <translation>这既不是文件也不是文件夹，无法播放。</translation>
+    </message>
+    <message>
+        <source>You are not allowed to read this file.</source>
+        <translation>您没有读取此文件的权限。</translation>
+    </message>
+    <message>
+        <source>The file is empty.</source>
+        <translation>文件为空。</translation>
+    </message>
+    <message>
+        <source>The link leads in a circle and never reaches a file.</source>
+        <translation>链接形成循环，无法指向任何文件。</translation>
+    </message>
+    <message>
+        <source>The link points to a file that does not exist.</source>
+        <translation>链接指向的文件不存在。</translation>
+    </message>
+    <message>
+        <source>Cannot open &quot;%1&quot;.</source>
+        <translation>无法打开“%1”。</translation>
+    </message>
+</context>
+<context>
+    <name>OpeningNotice</name>
+    <message>
+        <source>Opening</source>
+        <translation>正在打开</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is taking long to open.</source>
+        <translation>打开“%1”需要较长时间。</translation>
+    </message>
+</context>
+<context>
+    <name>PlatformDiscEjector</name>
+    <message>
+        <source>The system does not know the device %1.</source>
+        <translation>系统不认识设备 %1。</translation>
+    </message>
+    <message>
+        <source>The device %1 has no drive to eject.</source>
+        <translation>设备 %1 没有可弹出的驱动器。</translation>
+    </message>
+    <message>
+        <source>Cannot unmount %1</source>
+        <translation>无法卸载 %1</translation>
+    </message>
+    <message>
+        <source>Cannot open %1</source>
+        <translation>无法打开 %1</translation>
+    </message>
+    <message>
+        <source>Cannot eject %1</source>
+        <translation>无法弹出 %1</translation>
+    </message>
+</context>
+<context>
+    <name>PlatformUserSharedMemory</name>
+    <message>
+        <source>A shared memory segment under %1 belongs to another user or others may use it; a new one replaces it.</source>
+        <translation>%1 下的共享内存段属于其他用户或可被他人使用；已用新的共享内存段替换。</translation>
+    </message>
+    <message>
+        <source>A shared memory segment under %1 belongs to another user or others may use it; it is not used.</source>
+        <translation>%1 下的共享内存段属于其他用户或可被他人使用；不予使用。</translation>
+    </message>
+</context>
+<context>
+    <name>PlayerKeys</name>
+    <message>
+        <source>Open a file</source>
+        <translation>打开文件</translation>
+    </message>
+    <message>
+        <source>Open a disc</source>
+        <translation>打开光盘</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>退出</translation>
+    </message>
+    <message>
+        <source>Play or pause</source>
+        <translation>播放或暂停</translation>
+    </message>
+    <message>
+        <source>Full screen on or off (or double click)</source>
+        <translation>切换全屏（或双击）</translation>
+    </message>
+    <message>
+        <source>Leave full screen</source>
+        <translation>退出全屏</translation>
+    </message>
+    <message>
+        <source>Take a snapshot</source>
+        <translation>截图</translation>
+    </message>
+    <message>
+        <source>Next frame (while paused)</source>
+        <translation>下一帧（暂停时）</translation>
+    </message>
+    <message>
+        <source>Back 10 seconds</source>
+        <translation>后退 10 秒</translation>
+    </message>
+    <message>
+        <source>Forward 10 seconds</source>
+        <translation>前进 10 秒</translation>
+    </message>
+    <message>
+        <source>Back 3 seconds</source>
+        <translation>后退 3 秒</translation>
+    </message>
+    <message>
+        <source>Forward 3 seconds</source>
+        <translation>前进 3 秒</translation>
+    </message>
+    <message>
+        <source>Back 1 minute</source>
+        <translation>后退 1 分钟</translation>
+    </message>
+    <message>
+        <source>Forward 1 minute</source>
+        <translation>前进 1 分钟</translation>
+    </message>
+    <message>
+        <source>Back to the start</source>
+        <translation>回到开头</translation>
+    </message>
+    <message>
+        <source>Jump to 10 % … 90 %</source>
+        <translation>跳到 10 % … 90 %</translation>
+    </message>
+    <message>
+        <source>Go to Time...</source>
+        <translation>跳转到时间...</translation>
+    </message>
+    <message>
+        <source>Previous chapter</source>
+        <translation>上一章</translation>
+    </message>
+    <message>
+        <source>Next chapter</source>
+        <translation>下一章</translation>
+    </message>
+    <message>
+        <source>Volume up</source>
+        <translation>增大音量</translation>
+    </message>
+    <message>
+        <source>Volume down</source>
+        <translation>减小音量</translation>
+    </message>
+    <message>
+        <source>Mute on or off</source>
+        <translation>静音或取消静音</translation>
+    </message>
+    <message>
+        <source>Slower</source>
+        <translation>减速</translation>
+    </message>
+    <message>
+        <source>Faster</source>
+        <translation>加速</translation>
+    </message>
+    <message>
+        <source>Normal speed</source>
+        <translation>正常速度</translation>
+    </message>
+    <message>
+        <source>Subtitles 50 ms earlier</source>
+        <translation>字幕提前 50 毫秒</translation>
+    </message>
+    <message>
+        <source>Subtitles 50 ms later</source>
+        <translation>字幕推迟 50 毫秒</translation>
+    </message>
+    <message>
+        <source>Audio 50 ms earlier</source>
+        <translation>音频提前 50 毫秒</translation>
+    </message>
+    <message>
+        <source>Audio 50 ms later</source>
+        <translation>音频推迟 50 毫秒</translation>
+    </message>
+    <message>
+        <source>Next playlist entry</source>
+        <translation>播放列表的下一项</translation>
+    </message>
+    <message>
+        <source>Previous playlist entry</source>
+        <translation>播放列表的上一项</translation>
+    </message>
+</context>
+<context>
+    <name>PlaylistMenu</name>
+    <message>
+        <source>Playlist</source>
+        <translation>播放列表</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>下一个</translation>
+    </message>
+    <message>
+        <source>Previous</source>
+        <translation>上一个</translation>
+    </message>
+    <message>
+        <source>Repeat: Off</source>
+        <translation>重复：关</translation>
+    </message>
+    <message>
+        <source>Repeat: One</source>
+        <translation>重复：单个</translation>
+    </message>
+    <message>
+        <source>Repeat: All</source>
+        <translation>重复：全部</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>清除</translation>
     </message>
 </context>
 <context>
@@ -512,6 +869,25 @@
     <message>
         <source>Could not create the libVLC media player.</source>
         <translation>无法创建 libVLC 媒体播放器。</translation>
+    </message>
+</context>
+<context>
+    <name>ShortcutsDialog</name>
+    <message>
+        <source>Keyboard Shortcuts</source>
+        <translation>键盘快捷键</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>按键</translation>
+    </message>
+    <message>
+        <source>Action</source>
+        <translation>操作</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
     </message>
 </context>
 <context>

@@ -12,6 +12,7 @@
 #include <QCoreApplication>
 #include <QDebug>
 #include <QDir>
+#include <QLoggingCategory>
 #include <QTemporaryFile>
 #include <QThread>
 #include <QTimerEvent>
@@ -19,6 +20,10 @@
 #include <cstdio>
 #include <cstdlib>
 #include <vector>
+
+// Every libVLC event and state change the player acts on, for tracing faults
+// that show only under load (QT_LOGGING_RULES="kestrel.engine.debug=true").
+Q_LOGGING_CATEGORY(lcEngine, "kestrel.engine", QtWarningMsg)
 
 namespace {
 
@@ -28,7 +33,7 @@ const libvlc_event_e kPlayerEvents[] = {
     libvlc_MediaPlayerEndReached,  libvlc_MediaPlayerEncounteredError,
     libvlc_MediaPlayerTimeChanged, libvlc_MediaPlayerLengthChanged,
     libvlc_MediaPlayerVout,        libvlc_MediaPlayerESAdded,
-    libvlc_MediaPlayerESDeleted};
+    libvlc_MediaPlayerESDeleted,   libvlc_MediaPlayerTitleChanged};
 
 const int kPollInterval = 200;
 // Times are reported only this far past the known length.
@@ -265,6 +270,9 @@ void QVlcPlayer::onVlcEvent(const libvlc_event_t* event, void* data)
     case libvlc_MediaPlayerVout:
         self->postEvent(event->type, generation, event->u.media_player_vout.new_count);
         break;
+    case libvlc_MediaPlayerTitleChanged:
+        self->postEvent(event->type, generation, event->u.media_player_title_changed.new_title);
+        break;
     default:
         self->postEvent(event->type, generation, 0);
         break;
@@ -284,6 +292,8 @@ void QVlcPlayer::handleEvent(int type, int generation, qint64 value)
         m_timeEventPosted = false;
     if (generation != m_generation || m_stopping)
         return;
+    if (type != libvlc_MediaPlayerTimeChanged)
+        qCDebug(lcEngine) << "event" << libvlc_event_type_name(type) << value;
     switch (type) {
     case libvlc_MediaPlayerOpening:
         setState(Opening);
@@ -316,6 +326,9 @@ void QVlcPlayer::handleEvent(int type, int generation, qint64 value)
     case libvlc_MediaPlayerESAdded:
     case libvlc_MediaPlayerESDeleted:
         onTrackListEvent();
+        break;
+    case libvlc_MediaPlayerTitleChanged:
+        emit titleChanged(int(value));
         break;
     default:
         break;
@@ -371,6 +384,7 @@ void QVlcPlayer::onLengthEvent(qint64 length)
 
 void QVlcPlayer::setState(int state)
 {
+    qCDebug(lcEngine) << "state" << state;
     m_state = state;
     emit stateChanged(state);
 }
@@ -389,6 +403,8 @@ void QVlcPlayer::reportError()
 {
     if (m_errorReported)
         return;
+    qCDebug(lcEngine) << "error: opening" << m_opening << "length" << m_length << "time"
+                      << m_lastTime << qint64(m_eventTime) << m_clock.position();
     m_errorReported = true;
     emit errorOccurred();
 }
@@ -422,6 +438,9 @@ void QVlcPlayer::timerEvent(QTimerEvent* event)
     pollTime(time);
     const libvlc_state_t vlcState = libvlc_media_player_get_state(m_player.get());
     if (vlcState == libvlc_Ended || vlcState == libvlc_Error) {
+        qCDebug(lcEngine) << "input ended, state" << vlcState << "title"
+                          << libvlc_media_player_get_title(m_player.get()) << "length" << m_length
+                          << "time" << time << qint64(m_eventTime) << m_clock.position();
         pollEnd();
         return;
     }
@@ -1046,7 +1065,13 @@ bool QVlcPlayer::setTitle(int title)
 {
     if (!ready())
         return false;
+    qCDebug(lcEngine) << "title" << currentTitle() << "->" << title;
+    // libVLC keeps the end of input it met reading the old title (on a small
+    // disc that may be the whole title, read before its first picture) and
+    // would end the new one at once; a seek first clears it.
+    libvlc_media_player_set_time(m_player.get(), 0);
     libvlc_media_player_set_title(m_player.get(), title);
+    m_seekTarget = -1;
     m_lastTime = -1;
     m_lastShown = -1;
     m_titleEndReported = false;

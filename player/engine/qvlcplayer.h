@@ -111,6 +111,8 @@ Q_SIGNALS:
     void mediaEnded();
     void blurayPrepareOK();
     void blurayTitleEnded();
+    // libVLC plays title now: its chapters, tracks and times are the ones read.
+    void titleChanged(int title);
     // The title or the cover became known or changed.
     void mediaInfoChanged();
 

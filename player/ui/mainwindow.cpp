@@ -245,6 +245,11 @@ void MainWindow::connectPlayer()
     connect(p, &QVlcPlayer::errorOccurred, this, &MainWindow::onErrorOccurred);
     connect(p, &QVlcPlayer::blurayPrepareOK, this, &MainWindow::onBlurayPrepareOK);
     connect(p, &QVlcPlayer::blurayTitleEnded, this, &MainWindow::onBlurayTitleEnded);
+    // A resume point in another title waits until that title plays.
+    connect(p, &QVlcPlayer::titleChanged, this, [this] {
+        if (isPlayingState(m_player->state()))
+            QTimer::singleShot(0, this, &MainWindow::onInitStartPoint);
+    });
     connect(p, &QVlcPlayer::mediaInfoChanged, this, &MainWindow::mediaTitleChanged);
     // The overlays' own requests reach the window through the player.
     connect(m_blurayMenu, &QBluRayMenu::popupContextMenu, p, &QVlcPlayer::popupContextMenu);

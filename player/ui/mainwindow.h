@@ -199,6 +199,7 @@ private:
     void retranslatePlaylist();
     void onMediaEnded();
     void playlistChanged();
+    void skipFailedEntry(const QString& path);
     bool canAddSubtitles() const;
     bool addSubtitles(const QStringList& paths);
     void addSubtitleFileEntry();
@@ -311,6 +312,8 @@ private:
     // The media played to its end and the next entry opens: the idle state in
     // between leaves the picture area (and full screen) as it is.
     bool m_advancing = false;
+    // Entries that failed in a row; the playlist gives up once every entry has.
+    int m_entryFailures = 0;
     PlayerKeys* m_keys = nullptr;
     OnScreenText* m_onScreenText = nullptr;
     KeySeek m_keySeek;

@@ -104,6 +104,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
     auto* volumeTip = new QTimer(this);
     connect(volumeTip, &QTimer::timeout, this, &MainWindow::onInitPreviewVolume);
     volumeTip->start(1000);
+    setupRemoteControl();
 }
 
 MainWindow::~MainWindow()

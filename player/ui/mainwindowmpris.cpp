@@ -248,7 +248,8 @@ void MainWindow::onPositionJumped(qint64 ms)
 {
     m_remoteJumpMs = ms;
     m_remoteJumpAge.start();
-    m_remote->announceSeek(ms * 1000);
+    if (m_remote)
+        m_remote->announceSeek(ms * 1000);
 }
 
 // --- What the remote asks for -------------------------------------------------

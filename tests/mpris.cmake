@@ -1,6 +1,7 @@
 # The staged program under remote control on a private session bus: playerctl
-# and gdbus drive it, a listener in the test hears what it announces.
-kp_add_test(tst_mpris SESSION_BUS LABELS e2e
+# and gdbus drive it, a listener in the test hears what it announces. Its own
+# display: the paused picture is compared in the window as the X server shows it.
+kp_add_test(tst_mpris SESSION_BUS OWN_DISPLAY LABELS e2e
   SOURCES tst_mpris.cpp fixtures/mediafixture.h fixtures/mediafixture.cpp
           fixtures/stagedcopies.h fixtures/stagedcopies.cpp
   LIBS kp_framework_core kp_platform Qt6::DBus

@@ -37,6 +37,16 @@ QString clip(const QString& name, const QString& title, const QString& chapters 
     return MediaFixture::ffmpeg(name, args);
 }
 
+// A short song whose tag carries a plain red cover picture.
+QString songWithCover()
+{
+    return MediaFixture::ffmpeg(
+        "remote-song.mp3",
+        {"-f", "lavfi", "-i", "sine=frequency=660:duration=20", "-f", "lavfi", "-i",
+         "color=c=red:size=48x48:duration=0.04", "-map", "0", "-map", "1", "-c:v", "png",
+         "-c:a", "libmp3lame", "-id3v2_version", "3", "-metadata", "title=Remote Song"});
+}
+
 QString settingsFile()
 {
     return qEnvironmentVariable("XDG_CONFIG_HOME") + "/Kestrel Media/Kestrel Player.conf";
@@ -381,6 +391,19 @@ private Q_SLOTS:
         QTest::qWait(500);
         QCOMPARE(metadata().value("xesam:title").toString(), QString("Remote Clip B"));
         QCOMPARE(status(), QString("Playing"));
+
+        // A cover the desktop can show is named by a local file.
+        const QString song = songWithCover();
+        QVERIFY(!song.isEmpty());
+        QCOMPARE(gdbusCall(kPlayer + ".OpenUri", {song}), 0);
+        QVERIFY(waitUntil([] { return metadata().contains("mpris:artUrl"); }));
+        const QImage cover(QUrl(metadata().value("mpris:artUrl").toString()).toLocalFile());
+        QCOMPARE(cover.size(), QSize(48, 48));
+        QVERIFY(qRed(cover.pixel(24, 24)) > 200 && qGreen(cover.pixel(24, 24)) < 60);
+        QCOMPARE(gdbusCall(kPlayer + ".OpenUri", {m_clipB}), 0);
+        QVERIFY(waitUntil(
+            [] { return metadata().value("xesam:title").toString() == "Remote Clip B"; }));
+        QVERIFY(!metadata().contains("mpris:artUrl"));
 
         QCOMPARE(gdbusCall(kRoot + ".Raise"), 0);
         playerctl({"stop"});

@@ -12,6 +12,7 @@
 #include <QCoreApplication>
 #include <QDebug>
 #include <QDir>
+#include <QFileInfo>
 #include <QTemporaryFile>
 #include <QThread>
 #include <QTimerEvent>
@@ -744,6 +745,7 @@ void QVlcPlayer::seek(float pos)
     libvlc_media_player_set_time(m_player.get(), ms);
     m_clock.reset(ms);
     m_seekTarget = ms;
+    emit positionJumped(ms);
 }
 
 bool QVlcPlayer::setVolume(int volume)
@@ -831,6 +833,13 @@ QString QVlcPlayer::mediaMeta(libvlc_meta_t meta) const
     const QString value = QString::fromUtf8(text).trimmed();
     libvlc_free(text);
     return value;
+}
+
+QString QVlcPlayer::artworkUrl() const
+{
+    const QUrl artwork(mediaMeta(libvlc_meta_ArtworkURL));
+    return artwork.isLocalFile() && QFileInfo::exists(artwork.toLocalFile()) ? artwork.toString()
+                                                                              : QString();
 }
 
 // libVLC learns the tags while it plays; an embedded picture is written to its
@@ -1037,6 +1046,7 @@ bool QVlcPlayer::setTitle(int title)
     m_length = 0;
     m_titleEndReported = false;
     m_clock.reset(0);
+    emit positionJumped(0);
     return true;
 }
 
@@ -1061,6 +1071,7 @@ bool QVlcPlayer::setChapter(int index)
         return false;
     libvlc_media_player_set_time(m_player.get(), start);
     m_clock.reset(start);
+    emit positionJumped(start);
     return true;
 }
 

@@ -8,6 +8,7 @@
 #include "player/ui/recentfiles.h"
 #include "player/ui/resumepoints.h"
 
+#include <QElapsedTimer>
 #include <QMainWindow>
 #include <QMap>
 #include <QPointer>
@@ -26,6 +27,7 @@ class QMovie;
 class QTimer;
 class QVlcPlayer;
 class PlatformDiscEjector;
+class PlatformMprisService;
 class PlatformScreenSaverInhibitor;
 class VlcAudioWidget;
 class ZoomGeometry;
@@ -263,6 +265,22 @@ private:
     void showChapter();
     void enableKeyMenus();
 
+    // Remote control over the session bus (mainwindowmpris.cpp)
+    void setupRemoteControl();
+    void connectRemoteRequests();
+    void updateRemote();
+    QVariantMap remoteMetadata();
+    QString remoteCoverUrl();
+    void remotePlay();
+    void remotePlayPause();
+    void remoteNext();
+    void remotePrevious();
+    void remoteSeek(qint64 positionUs);
+    void remoteVolume(double volume);
+    void remoteLoopStatus(const QString& status);
+    void onPositionJumped(qint64 ms);
+    qint64 remotePosition() const;
+
     MainWindowForm m_ui;
     QVlcPlayer* m_player = nullptr;
     QBluRayMenu* m_blurayMenu = nullptr;
@@ -322,4 +340,12 @@ private:
     QMenu* m_menuSubtitleDelay = nullptr;
     QMenu* m_menuAudioDelay = nullptr;
     QActionGroup* m_speedGroup = nullptr;
+    PlatformMprisService* m_remote = nullptr;
+    // Counts the media opened, so each one has a track id of its own.
+    int m_remoteTrack = 0;
+    // Where the last jump went, until the player reports a time from there.
+    qint64 m_remoteJumpMs = -1;
+    QElapsedTimer m_remoteJumpAge;
+    QString m_remoteCover;
+    int m_remoteCoverTrack = -1;
 };

@@ -309,6 +309,7 @@ void MainWindow::setSpeed(float rate)
         return;
     m_player->setRate(rate);
     showSpeed();
+    updateRemote();
     m_onScreenText->showText(tr("Speed %1").arg(PlaybackSpeed::text(rate)));
 }
 

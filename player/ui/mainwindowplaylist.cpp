@@ -61,6 +61,7 @@ void MainWindow::retranslatePlaylist()
 void MainWindow::playlistChanged()
 {
     m_playlistMenu->updateActions();
+    updateRemote();
 }
 
 void MainWindow::openFiles(const QStringList& paths)

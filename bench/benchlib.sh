@@ -68,5 +68,61 @@ bench_home() {
     XDG_RUNTIME_DIR="$d/run" TMPDIR="$d/tmp" DBUS_SESSION_BUS_ADDRESS=unix:path=/nonexistent)
 }
 
+# bench_green_blue_clip PATH: a 60 s 1080p clip, green for 20 s and blue after,
+# with sound; made once.
+bench_green_blue_clip() {
+  local clip=$1
+  [ -s "$clip" ] && return 0
+  mkdir -p "$(dirname "$clip")"
+  nice ffmpeg -loglevel error -y -f lavfi -i "color=c=0x00c000:size=1920x1080:rate=30:duration=20" \
+    -f lavfi -i "color=c=0x0000c0:size=1920x1080:rate=30:duration=40" \
+    -f lavfi -i "sine=frequency=440:duration=60" \
+    -filter_complex "[0:v][1:v]concat=n=2:v=1:a=0[v]" -map "[v]" -map 2:a \
+    -c:v libx264 -preset veryfast -pix_fmt yuv420p -c:a aac "$clip.part.mkv"
+  mv "$clip.part.mkv" "$clip"
+}
+
+# bench_latency_rounds ROUNDS CLIP PROGRAM...: runs bench_latency on each
+# program ROUNDS times, 3 opens each, every run in a fresh home, appending to
+# $bench_work/PROGRAM.times. The whole player is asked over a session bus of
+# its own; the others need none.
+bench_latency_rounds() {
+  local rounds=$1 clip=$2 i p d bus
+  shift 2
+  for i in $(seq "$rounds"); do
+    for p in "$@"; do
+      d=$bench_work/$p-$i
+      bench_home "$d"
+      bus=()
+      [ "$p" = player ] && bus=(dbus-run-session --)
+      runuser -u "$bench_user" -- "${bench_env[@]}" KESTREL_VLC_OPTIONS="--quiet --aout=dummy" \
+        KESTREL_BENCH_PLAYER="$bench_player" "${bus[@]}" \
+        timeout 120 "$bench_root/build/bench/latency/bench_latency" "$p" "$clip" 3 \
+        >>"$bench_work/$p.times" 2>"$d/log" ||
+        { echo "$p round $i failed:" >&2; tail -n 5 "$d/log" >&2; }
+      bench_drop_segments
+    done
+  done
+}
+
+# bench_latency_report OURS VLC MPV AIM: the medians of the "<open ms> <seek ms>"
+# lines in $bench_work/PROGRAM.times as a table, then the ratios of OURS to the
+# other two (AIM follows the first).
+bench_latency_report() {
+  local p
+  declare -A open seek
+  printf '%-8s %9s %9s %6s\n' program "open ms" "seek ms" opens
+  for p in "$1" "$2" "$3"; do
+    touch "$bench_work/$p.times"
+    open[$p]=$(awk '$1 >= 0 { print $1 }' "$bench_work/$p.times" | bench_median)
+    seek[$p]=$(awk '$2 >= 0 { print $2 }' "$bench_work/$p.times" | bench_median)
+    printf '%-8s %9s %9s %6s\n' "$p" "${open[$p]:--}" "${seek[$p]:--}" "$(wc -l <"$bench_work/$p.times")"
+  done
+  echo "$1/$2: open $(bench_ratio "${open[$1]}" "${open[$2]}")," \
+    "seek $(bench_ratio "${seek[$1]}" "${seek[$2]}")${4:+ $4};" \
+    "$1/$3: open $(bench_ratio "${open[$1]}" "${open[$3]}")," \
+    "seek $(bench_ratio "${seek[$1]}" "${seek[$3]}")"
+}
+
 bench_median() { sort -n | awk '{ v[NR] = $1 } END { if (NR) print v[int((NR + 1) / 2)] }'; }
 bench_ratio() { [ -n "$1" ] && [ -n "$2" ] && awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", a / b }' || echo -; }

@@ -8,6 +8,7 @@
 #include "framework/core/uxsettings.h"
 #include "framework/core/uxsrcmgr.h"
 #include "framework/ui/uxmessagebox.h"
+#include "platform/platformenvironment.h"
 #include "platform/platformquitsignals.h"
 #include "player/ui/mainwindow.h"
 #include "player/ui/mainwindowbase.h"
@@ -48,6 +49,7 @@ Startup::~Startup()
 
 int Startup::run()
 {
+    PlatformEnvironment::returnLargeFreedBlocks();
     // A quit request at any moment from here on ends the run cleanly: the steps
     // below check for it, and the event loop acts on it once it runs.
     m_quitSignals = std::make_unique<PlatformQuitSignals>();

@@ -7,6 +7,7 @@
 #include <QStandardPaths>
 #include <QSysInfo>
 
+#include <malloc.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -66,4 +67,10 @@ bool PlatformEnvironment::makePrivateDir(const QString& path)
     if (path.isEmpty() || !QDir().mkpath(path) || !isOwnFolder(path, false))
         return false;
     return ::chmod(QFile::encodeName(path).constData(), 0700) == 0;
+}
+
+void PlatformEnvironment::returnLargeFreedBlocks()
+{
+    // Setting the threshold at all also stops the C library from moving it.
+    mallopt(M_MMAP_THRESHOLD, 128 * 1024);
 }

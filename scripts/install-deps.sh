@@ -11,7 +11,7 @@ PACKAGES=(
   nettle-dev libblkid-dev libudev-dev libxcb1-dev
   xvfb openbox x11-utils xdotool imagemagick ffmpeg genisoimage udftools xorriso
   fonts-dejavu-core fonts-droid-fallback libqt6svg6
-  desktop-file-utils appstream lintian shared-mime-info file dbus-daemon
+  desktop-file-utils appstream lintian shared-mime-info file dbus-daemon playerctl
   clang libclang-rt-14-dev
 )
 

@@ -443,6 +443,15 @@ private Q_SLOTS:
         // Menu entries show their keys.
         QCOMPARE(ui().actionOpen->shortcut(), QKeySequence("Ctrl+O"));
         QCOMPARE(ui().actionFull_Screen->shortcut(), QKeySequence("F"));
+        // Play and Pause show the toggling key, also after a language change.
+        const QString space = QKeySequence(Qt::Key_Space).toString(QKeySequence::NativeText);
+        for (int round = 0; round < 2; ++round) {
+            for (QAction* entry : {ui().actionPlay, ui().actionPause})
+                QVERIFY2(entry->text().endsWith('\t' + space) && entry->text().count('\t') == 1,
+                         qPrintable(entry->text()));
+            QEvent change(QEvent::LanguageChange);
+            QApplication::sendEvent(m_window, &change);
+        }
     }
 
     // Quit closes as the close button does: what the user chose is kept.

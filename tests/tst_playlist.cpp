@@ -8,6 +8,7 @@
 #include "framework/core/uxproductinfo.h"
 #include "framework/core/uxsettings.h"
 #include "framework/core/uxsrcmgr.h"
+#include "framework/ui/uxmessagebox.h"
 #include "player/engine/qvlcplayer.h"
 #include "player/engine/subtitlefiles.h"
 #include "player/engine/vlcvideowidget.h"
@@ -18,7 +19,9 @@
 #include "widgets/kpplayseekingbar.h"
 
 #include <QApplication>
+#include <QDialogButtonBox>
 #include <QFileDialog>
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
@@ -95,6 +98,27 @@ protected:
 private:
     QString m_folder;
     QString m_file;
+    int m_timer = 0;
+};
+
+// Answers every message box with Ok and keeps the texts, until destroyed.
+class MessageAnswers : public QObject
+{
+public:
+    MessageAnswers() { m_timer = startTimer(50); }
+    QStringList texts;
+
+protected:
+    void timerEvent(QTimerEvent*) override
+    {
+        auto* box = qobject_cast<uxMessageBox*>(QApplication::activeModalWidget());
+        if (!box)
+            return;
+        texts << box->findChild<QLabel*>("labelinfo")->text();
+        box->done(QDialogButtonBox::Ok);
+    }
+
+private:
     int m_timer = 0;
 };
 
@@ -262,6 +286,44 @@ private Q_SLOTS:
         QCOMPARE(menuEntries(true), QStringList({clipC()}));
         // The window went back to its start page after the last entry only.
         QTRY_VERIFY(ui().frm_Start->isVisible());
+    }
+
+    // An entry that cannot play is named once, and the list goes on; when
+    // every entry fails the list gives up instead of going round forever.
+    void failedEntriesAreSkipped()
+    {
+        QTemporaryDir dir;
+        const QString letter = dir.filePath("letter.mkv");
+        writeTestFile(letter, QByteArray("Dear reader,\nthis is not a film.\n").repeated(200));
+        const QString gone = dir.filePath("gone.mkv");
+        QVERIFY(QFile::copy(clipB(), gone));
+
+        MessageAnswers answers;
+        m_window->openFiles({longClip(), gone, letter, clipC()});
+        QVERIFY(m_probe->waitForState(QVlcPlayer::Started));
+        QVERIFY(QFile::remove(gone));
+        m_probe->clear();
+        m_window->playNextEntry();
+        QCOMPARE(startsUntil(1), QStringList({clipC()}));
+        QTRY_COMPARE(answers.texts.size(), 2);
+        QVERIFY2(answers.texts.at(0).contains(gone), qPrintable(answers.texts.at(0)));
+        QVERIFY2(answers.texts.at(1).contains(letter), qPrintable(answers.texts.at(1)));
+        QVERIFY(answers.texts.at(0).contains("does not exist"));
+
+        // Nothing but failures, repeated: each is named once, then it stops.
+        QMetaObject::invokeMethod(m_window, "onBtnStopClicked", Qt::DirectConnection);
+        QVERIFY(m_probe->waitForIdle());
+        m_window->playlistMenu()->repeatAction(Playlist::RepeatAll)->trigger();
+        answers.texts.clear();
+        const QString second = dir.filePath("letter2.mkv");
+        QVERIFY(QFile::copy(letter, second));
+        m_window->openFiles({letter, second});
+        QTRY_COMPARE(answers.texts.size(), 2);
+        QTest::qWait(3000);
+        QCOMPARE(answers.texts.size(), 2);
+        QCOMPARE(m_player->state(), int(QVlcPlayer::Idle));
+        QVERIFY(ui().actionOpen->isEnabled());
+        m_window->playlistMenu()->repeatAction(Playlist::RepeatOff)->trigger();
     }
 
     void repeatOneAndAll()

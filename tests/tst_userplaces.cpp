@@ -14,7 +14,9 @@
 #include <QStandardPaths>
 #include <QSysInfo>
 #include <QUuid>
+#include <cstdlib>
 #include <cstring>
+#include <malloc.h>
 #include <memory>
 
 namespace {
@@ -190,6 +192,26 @@ private Q_SLOTS:
         QCOMPARE(readFrom(*inFirst, 5), QByteArray("first"));
         // Nothing is left in the shared temporary folder for others to find.
         QVERIFY(QDir(QDir::tempPath()).entryList(QDir::Files | QDir::System).isEmpty());
+    }
+
+    // After a large block is freed, a smaller large block still comes from the
+    // system (and goes back to it when freed), instead of staying in the heap.
+    void largeFreedBlocksGoBackToTheSystem()
+    {
+#if defined(__SANITIZE_ADDRESS__)
+        QSKIP("the address sanitizer has an allocator of its own");
+#endif
+        PlatformEnvironment::returnLargeFreedBlocks();
+        void* picture = std::malloc(4 * 1024 * 1024);
+        QVERIFY(picture);
+        std::memset(picture, 1, 4 * 1024 * 1024);
+        std::free(picture);
+        const size_t mapped = mallinfo2().hblks;
+        void* smaller = std::malloc(512 * 1024);
+        QVERIFY(smaller);
+        QCOMPARE(mallinfo2().hblks, mapped + 1);
+        std::free(smaller);
+        QCOMPARE(mallinfo2().hblks, mapped);
     }
 };
 

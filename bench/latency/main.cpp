@@ -1,8 +1,10 @@
 // Open and seek latency of a player, seen on the screen: the time from asking
 // a player to open a file to its first picture, and from asking it to seek to
 // the first picture from the new place.
-// Usage: bench_latency engine|vlc|mpv CLIP ROUNDS
+// Usage: bench_latency engine|player|vlc|mpv CLIP ROUNDS
 //   engine  the player's engine in this process, drawing into a 960x540 window
+//   player  the whole program ($KESTREL_BENCH_PLAYER), driven over its remote
+//           control on the session bus
 //   vlc     `vlc -I rc`, driven through its standard input
 //   mpv     `mpv --idle`, driven through its JSON IPC socket
 // Prints one line per round: "<open ms> <seek ms>"; exits 1 when a round fails.
@@ -15,10 +17,19 @@
 #include "player/engine/vlcvideowidget.h"
 
 #include <QApplication>
+#include <QDBusArgument>
+#include <QDBusConnection>
+#include <QDBusConnectionInterface>
+#include <QDBusMessage>
+#include <QDBusObjectPath>
+#include <QDBusVariant>
+#include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QLocalSocket>
 #include <QProcess>
 #include <QThread>
+#include <QUrl>
 #include <QVBoxLayout>
 #include <QWidget>
 #include <algorithm>
@@ -160,6 +171,87 @@ int runEngine(const QString& clip, int rounds)
                    rounds);
 }
 
+// The remote control of a running player, as a desktop reaches it.
+class Remote
+{
+public:
+    bool waitForService(int timeoutMs)
+    {
+        QElapsedTimer clock;
+        clock.start();
+        while (clock.elapsed() < timeoutMs) {
+            if (QDBusConnection::sessionBus().interface()->isServiceRegistered(kService))
+                return true;
+            QThread::msleep(50);
+        }
+        return false;
+    }
+    void call(const QString& interface, const QString& method, const QVariantList& arguments = {})
+    {
+        QDBusMessage message = QDBusMessage::createMethodCall(kService, kPath, interface, method);
+        message.setArguments(arguments);
+        QDBusConnection::sessionBus().call(message, QDBus::Block, 5000);
+    }
+    void player(const QString& method, const QVariantList& arguments = {})
+    {
+        call(QStringLiteral("org.mpris.MediaPlayer2.Player"), method, arguments);
+    }
+    QVariant property(const QString& name)
+    {
+        QDBusMessage get = QDBusMessage::createMethodCall(
+            kService, kPath, QStringLiteral("org.freedesktop.DBus.Properties"),
+            QStringLiteral("Get"));
+        get << QStringLiteral("org.mpris.MediaPlayer2.Player") << name;
+        const QDBusMessage reply = QDBusConnection::sessionBus().call(get, QDBus::Block, 5000);
+        if (reply.arguments().isEmpty())
+            return QVariant();
+        return reply.arguments().first().value<QDBusVariant>().variant();
+    }
+    QDBusObjectPath trackId()
+    {
+        const QVariantMap metadata = qdbus_cast<QVariantMap>(property("Metadata").value<QDBusArgument>());
+        return metadata.value(QStringLiteral("mpris:trackid")).value<QDBusObjectPath>();
+    }
+
+    const QString kService = QStringLiteral("org.mpris.MediaPlayer2.kestrel-player");
+    const QString kPath = QStringLiteral("/org/mpris/MediaPlayer2");
+};
+
+int runPlayer(const QString& clip, int rounds)
+{
+    QProcess player;
+    player.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    player.start(qEnvironmentVariable("KESTREL_BENCH_PLAYER"), {});
+    Remote remote;
+    if (!player.waitForStarted() || !remote.waitForService(20000))
+        return 2;
+    QThread::msleep(1500);
+    // Each open names the clip anew: the player would resume a path it has
+    // seen where it was stopped, past the green part.
+    int opens = 0;
+    const auto open = [&] {
+        const QString link = QDir::tempPath() + QStringLiteral("/open-%1.mkv").arg(++opens);
+        QFile::remove(link);
+        QFile::link(clip, link);
+        remote.player(QStringLiteral("OpenUri"), {QUrl::fromLocalFile(link).toString()});
+    };
+    const auto seek = [&] {
+        remote.player(QStringLiteral("SetPosition"),
+                      {QVariant::fromValue(remote.trackId()), qlonglong(30000000)});
+    };
+    const auto seekable = [&] {
+        return remote.property(QStringLiteral("PlaybackStatus")).toString()
+                   == QLatin1String("Playing")
+               && remote.property(QStringLiteral("CanSeek")).toBool();
+    };
+    const int result =
+        measure({open, seek, [&] { remote.player(QStringLiteral("Stop")); }, seekable}, rounds);
+    remote.call(QStringLiteral("org.mpris.MediaPlayer2"), QStringLiteral("Quit"));
+    if (!player.waitForFinished(10000))
+        player.kill();
+    return result;
+}
+
 int runVlc(const QString& clip, int rounds)
 {
     QProcess vlc;
@@ -225,12 +317,14 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     const QStringList args = app.arguments();
     if (args.size() != 4) {
-        std::fprintf(stderr, "usage: bench_latency engine|vlc|mpv CLIP ROUNDS\n");
+        std::fprintf(stderr, "usage: bench_latency engine|player|vlc|mpv CLIP ROUNDS\n");
         return 2;
     }
     const int rounds = args.at(3).toInt();
     if (args.at(1) == QLatin1String("engine"))
         return runEngine(args.at(2), rounds);
+    if (args.at(1) == QLatin1String("player"))
+        return runPlayer(args.at(2), rounds);
     if (args.at(1) == QLatin1String("vlc"))
         return runVlc(args.at(2), rounds);
     if (args.at(1) == QLatin1String("mpv"))

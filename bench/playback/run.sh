@@ -9,7 +9,9 @@
 # peak resident memory, with the ratios to the floor.
 # Usage (as root): bench/playback/run.sh [ROUNDS]     ROUNDS defaults to 5
 #   KESTREL_BENCH_SECONDS  clip length (default 60; shorter for a quick check)
-#   KESTREL_BENCH_PROGRAMS programs to run (default: all of them)
+#   KESTREL_BENCH_PROGRAMS programs to run (default: all of them but
+#                          kestrel-osd: the player with its on-screen text kept
+#                          up by a volume key every 0.7 s)
 #   KESTREL_BENCH_PLAYER   the player to measure (default: the staged build)
 set -euo pipefail
 
@@ -55,13 +57,32 @@ video_size() {
     END { if (size) print size }'
 }
 
+# Keeps the on-screen text of the player started by runner $1 up until it
+# ends: volume up and down in turn, so the volume ends where it began.
+press_keys() {
+  local runner=$1 top="" key=Up
+  for _ in $(seq 50); do
+    top=$(xdotool search --onlyvisible --pid "$(pgrep -u "$bench_user" -x kestrel-player | head -n 1)" \
+      2>/dev/null | head -n 1) || true
+    [ -z "$top" ] || break
+    sleep 0.1
+  done
+  [ -n "$top" ] || return 0
+  xdotool windowactivate "$top" 2>/dev/null || true
+  while kill -0 "$runner" 2>/dev/null; do
+    xdotool key "$key" 2>/dev/null || true
+    [ "$key" = Up ] && key=Down || key=Up
+    sleep 0.7
+  done
+}
+
 # Runs one program on the clip as the user and appends "<cpu s> <peak KiB>" to
 # $work/<program>.results. The player stays open after its end, so it gets
 # the clip's length and a margin for its start, then a polite TERM.
 measure() {
   local p=$1 d=$work/$1-$2 limit=$((seconds + 60)) cmd
   case $p in
-    kestrel-player) cmd=("$bench_player" "$clip"); limit=$((seconds + 6)) ;;
+    kestrel-player|kestrel-osd) cmd=("$bench_player" "$clip"); limit=$((seconds + 6)) ;;
     before) cmd=("$KESTREL_BENCH_BEFORE" "$clip"); limit=$((seconds + 6)) ;;
     # The player's own choice on this display; libVLC ignores --vout for a
     # window handed to it.
@@ -77,7 +98,8 @@ measure() {
   runuser -u "$bench_user" -- "${bench_env[@]}" KESTREL_VLC_OPTIONS="--quiet --aout=dummy" \
     /usr/bin/time -o "$d/time" -f '%U %S %M' timeout -s TERM -k 5 "$limit" "${cmd[@]}" \
     >"$d/log" 2>&1 &
-  local runner=$!
+  local runner=$! presser=""
+  if [ "$p" = kestrel-osd ]; then press_keys "$runner" & presser=$!; fi
   if [ "$p" = kestrel-player ] && [ "$2" = warm ]; then
     sleep 4
     local pid size
@@ -86,6 +108,7 @@ measure() {
     [ -z "$size" ] || read -r width height <<<"$size"
   fi
   wait "$runner" || true
+  [ -z "$presser" ] || wait "$presser" || true
   if [ -s "$d/time" ] && awk 'END { exit !(NF == 3) }' "$d/time"; then
     awk 'END { printf "%.2f %d\n", $1 + $2, $3 }' "$d/time" >>"$work/$p.results"
   else

@@ -12,6 +12,7 @@
 #include <QCoreApplication>
 #include <QDebug>
 #include <QDir>
+#include <QFileInfo>
 #include <QLoggingCategory>
 #include <QTemporaryFile>
 #include <QThread>
@@ -773,6 +774,7 @@ void QVlcPlayer::seek(float pos)
     libvlc_media_player_set_time(m_player.get(), ms);
     m_clock.reset(ms);
     m_seekTarget = ms;
+    emit positionJumped(ms);
 }
 
 bool QVlcPlayer::setVolume(int volume)
@@ -860,6 +862,13 @@ QString QVlcPlayer::mediaMeta(libvlc_meta_t meta) const
     const QString value = QString::fromUtf8(text).trimmed();
     libvlc_free(text);
     return value;
+}
+
+QString QVlcPlayer::artworkUrl() const
+{
+    const QUrl artwork(mediaMeta(libvlc_meta_ArtworkURL));
+    return artwork.isLocalFile() && QFileInfo::exists(artwork.toLocalFile()) ? artwork.toString()
+                                                                              : QString();
 }
 
 // libVLC learns the tags while it plays; an embedded picture is written to its
@@ -1085,6 +1094,7 @@ bool QVlcPlayer::setTitle(int title)
             emit lengthChanged(float(m_length) / 1000.0f);
         }
     }
+    emit positionJumped(0);
     return true;
 }
 
@@ -1109,6 +1119,7 @@ bool QVlcPlayer::setChapter(int index)
         return false;
     libvlc_media_player_set_time(m_player.get(), start);
     m_clock.reset(start);
+    emit positionJumped(start);
     return true;
 }
 

@@ -58,6 +58,8 @@ public:
     QImage coverImage() const { return m_cover; }
     // The title from the media's tags; libVLC falls back to the file name.
     QString mediaTitle() const { return m_mediaTitle; }
+    // Where libVLC keeps the media's cover as a file:// URL; empty when it has none.
+    QString artworkUrl() const;
 
     void tracks(int kind, QList<VlcTrack>& out) const;
     int currentTrack(int kind) const;
@@ -115,6 +117,8 @@ Q_SIGNALS:
     void titleChanged(int title);
     // The title or the cover became known or changed.
     void mediaInfoChanged();
+    // The picture was sent elsewhere in the media (a seek or a chapter), to ms.
+    void positionJumped(qint64 ms);
 
 public Q_SLOTS:
     void openFile(QString strFilePath);

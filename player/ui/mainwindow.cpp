@@ -7,6 +7,7 @@
 #include "framework/ui/uxdialogbase.h"
 #include "framework/ui/uxmessagebox.h"
 #include "platform/platformdiscejector.h"
+#include "platform/platformmprisservice.h"
 #include "platform/platformopticaldrives.h"
 #include "platform/platformscreensaverinhibitor.h"
 #include "player/discs/discdetection.h"
@@ -104,10 +105,14 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
     auto* volumeTip = new QTimer(this);
     connect(volumeTip, &QTimer::timeout, this, &MainWindow::onInitPreviewVolume);
     volumeTip->start(1000);
+    setupRemoteControl();
 }
 
 MainWindow::~MainWindow()
 {
+    // Off the bus first: nobody may read the player while it goes.
+    delete m_remote;
+    m_remote = nullptr;
     if (m_waitingMovie)
         m_waitingMovie->stop();
     delete m_waitingMovie;

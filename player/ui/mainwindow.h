@@ -8,6 +8,7 @@
 #include "player/ui/recentfiles.h"
 #include "player/ui/resumepoints.h"
 
+#include <QElapsedTimer>
 #include <QMainWindow>
 #include <QMap>
 #include <QPointer>
@@ -26,6 +27,7 @@ class QMovie;
 class QTimer;
 class QVlcPlayer;
 class PlatformDiscEjector;
+class PlatformMprisService;
 class PlatformScreenSaverInhibitor;
 class VlcAudioWidget;
 class ZoomGeometry;
@@ -199,6 +201,7 @@ private:
     void retranslatePlaylist();
     void onMediaEnded();
     void playlistChanged();
+    void skipFailedEntry(const QString& path);
     bool canAddSubtitles() const;
     bool addSubtitles(const QStringList& paths);
     void addSubtitleFileEntry();
@@ -263,6 +266,22 @@ private:
     void showChapter();
     void enableKeyMenus();
 
+    // Remote control over the session bus (mainwindowmpris.cpp)
+    void setupRemoteControl();
+    void connectRemoteRequests();
+    void updateRemote();
+    QVariantMap remoteMetadata();
+    QString remoteCoverUrl();
+    void remotePlay();
+    void remotePlayPause();
+    void remoteNext();
+    void remotePrevious();
+    void remoteSeek(qint64 positionUs);
+    void remoteVolume(double volume);
+    void remoteLoopStatus(const QString& status);
+    void onPositionJumped(qint64 ms);
+    qint64 remotePosition() const;
+
     MainWindowForm m_ui;
     QVlcPlayer* m_player = nullptr;
     QBluRayMenu* m_blurayMenu = nullptr;
@@ -318,6 +337,8 @@ private:
     // The media played to its end and the next entry opens: the idle state in
     // between leaves the picture area (and full screen) as it is.
     bool m_advancing = false;
+    // Entries that failed in a row; the playlist gives up once every entry has.
+    int m_entryFailures = 0;
     PlayerKeys* m_keys = nullptr;
     OnScreenText* m_onScreenText = nullptr;
     KeySeek m_keySeek;
@@ -326,4 +347,12 @@ private:
     QMenu* m_menuSubtitleDelay = nullptr;
     QMenu* m_menuAudioDelay = nullptr;
     QActionGroup* m_speedGroup = nullptr;
+    PlatformMprisService* m_remote = nullptr;
+    // Counts the media opened, so each one has a track id of its own.
+    int m_remoteTrack = 0;
+    // Where the last jump went, until the player reports a time from there.
+    qint64 m_remoteJumpMs = -1;
+    QElapsedTimer m_remoteJumpAge;
+    QString m_remoteCover;
+    int m_remoteCoverTrack = -1;
 };

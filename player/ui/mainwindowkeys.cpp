@@ -204,6 +204,12 @@ void MainWindow::retranslateKeys()
     m_menuAudioDelay->setTitle(tr("Audio Delay"));
     for (QMenu* menu : {m_menuSubtitleDelay, m_menuAudioDelay})
         menu->actions().constLast()->setText(tr("Reset"));
+    // Play and Pause share the one key that toggles; a second binding of it
+    // would make the key ambiguous, so the menus only show it (after a tab).
+    const QString toggle =
+        m_keys->action("actionPlayPause")->shortcut().toString(QKeySequence::NativeText);
+    for (QAction* action : {m_ui.actionPlay, m_ui.actionPause})
+        action->setText(action->text().section(QLatin1Char('\t'), 0, 0) + QLatin1Char('\t') + toggle);
 }
 
 // Speed, delays and jumps need media that plays or is paused.
@@ -303,6 +309,7 @@ void MainWindow::setSpeed(float rate)
         return;
     m_player->setRate(rate);
     showSpeed();
+    updateRemote();
     m_onScreenText->showText(tr("Speed %1").arg(PlaybackSpeed::text(rate)));
 }
 

@@ -5,6 +5,7 @@
 #include "player/engine/subtitlefiles.h"
 #include "player/engine/vlcvideowidget.h"
 #include "player/ui/mediafiletypes.h"
+#include "player/ui/openproblem.h"
 #include "player/ui/playlistmenu.h"
 
 #include <QDir>
@@ -60,6 +61,7 @@ void MainWindow::retranslatePlaylist()
 void MainWindow::playlistChanged()
 {
     m_playlistMenu->updateActions();
+    updateRemote();
 }
 
 void MainWindow::openFiles(const QStringList& paths)
@@ -120,7 +122,26 @@ void MainWindow::playEntry(int index)
     // An entry removed from the disk since it was listed.
     m_advancing = false;
     updateUiControl(m_player->state());
-    showMessage(tr("File loading failed."));
+    showMessage(OpenProblem::message(path, OpenProblem::reason(path)));
+    skipFailedEntry(path);
+}
+
+// After the user has read why an entry failed, the playlist goes on with the
+// next one, unless the user has opened something else meanwhile or every
+// entry has failed in a row.
+void MainWindow::skipFailedEntry(const QString& path)
+{
+    const int current = m_playlist.current();
+    if (m_closing || current < 0 || m_playlist.path(current) != path
+        || m_player->state() != QVlcPlayer::Idle)
+        return;
+    if (++m_entryFailures >= m_playlist.size()) {
+        m_entryFailures = 0;
+        return;
+    }
+    const int next = m_playlist.next();
+    if (next >= 0)
+        QTimer::singleShot(0, this, [this, next] { playEntry(next); });
 }
 
 void MainWindow::playNextEntry()

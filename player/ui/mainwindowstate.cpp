@@ -94,6 +94,8 @@ void MainWindow::updateUiControl(int state)
         m_recentUnconfirmed = false;
         m_recent.save();
     }
+    if (isPlayingState(state))
+        m_entryFailures = 0;
     applyState(state);
     if (state == QVlcPlayer::Idle)
         applyIdle();
@@ -474,7 +476,10 @@ void MainWindow::onErrorOccurred()
     // The player reaches idle right after this signal; the message waits for
     // it, so no open can start inside the player's own handling.
     m_openingWatch->fail();
-    const QString message =
-        OpenProblem::message(m_openingWatch->location(), tr("File loading failed."));
-    QTimer::singleShot(0, this, [this, message] { showMessage(message); });
+    const QString location = m_openingWatch->location();
+    const QString message = OpenProblem::message(location, tr("File loading failed."));
+    QTimer::singleShot(0, this, [this, location, message] {
+        showMessage(message);
+        skipFailedEntry(location);
+    });
 }

@@ -1,63 +1,22 @@
 #include "entry/uxsplashscreen.h"
 
+#include "entry/splashlayout.h"
 #include "framework/core/uxsrcmgr.h"
 #include "platform/platformwindow.h"
 
-#include <QDomDocument>
 #include <QEvent>
 #include <QFile>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMovie>
 #include <QScreen>
-#include <QtMath>
-
-#include <cmath>
-#include <limits>
 
 namespace {
 
-Qt::Alignment verticalAlignment(const QString& value)
+void placeLine(QLabel* label, const SplashLayout::Line& line)
 {
-    if (value == QLatin1String("top"))
-        return Qt::AlignTop;
-    if (value == QLatin1String("bottom"))
-        return Qt::AlignBottom;
-    return Qt::AlignVCenter;
-}
-
-Qt::Alignment horizontalAlignment(const QString& value)
-{
-    if (value == QLatin1String("center"))
-        return Qt::AlignHCenter;
-    if (value == QLatin1String("right"))
-        return Qt::AlignRight;
-    return Qt::AlignLeft;
-}
-
-// Layout files are data: a product of two numbers from them may lie outside
-// what an int holds, or be no number at all.
-int scaled(double scale, int value)
-{
-    const double product = scale * value;
-    if (!std::isfinite(product))
-        return 0;
-    return int(qBound(double(std::numeric_limits<int>::min()), product,
-                      double(std::numeric_limits<int>::max())));
-}
-
-// Places a label as its layout element says, inside the splash of the given
-// size; returns the element's colour.
-QString applyLabelLayout(QLabel* label, const QDomElement& e, double s, const QSize& bounds)
-{
-    const auto number = [&e](const char* name) { return e.attribute(name).toInt(); };
-    const int x = qBound(0, scaled(s, number("x")), bounds.width());
-    const int y = qBound(0, scaled(s, number("y")), bounds.height());
-    label->setGeometry(x, y, qBound(0, scaled(s, number("width")), bounds.width() - x),
-                       qBound(0, scaled(s, number("height")), bounds.height() - y));
-    label->setAlignment(verticalAlignment(e.attribute("valign")) |
-                        horizontalAlignment(e.attribute("halign")));
-    return e.attribute("color");
+    label->setGeometry(line.geometry);
+    label->setAlignment(line.alignment);
 }
 
 } // namespace
@@ -113,30 +72,23 @@ QString uxSplashScreen::layoutFilePath()
 
 void uxSplashScreen::applyLayoutFile()
 {
+    // A layout is a few hundred bytes; a file far larger is no layout.
+    const qint64 kMaxLayoutBytes = 1 << 20;
     QFile file(layoutFilePath());
-    QDomDocument doc;
-    if (!file.open(QIODevice::ReadOnly) || !doc.setContent(&file))
+    if (!file.open(QIODevice::ReadOnly))
         return;
-    const QDomElement root = doc.documentElement().firstChildElement();
-    const double s = uxSrcMgr::dpiScale();
     const QScreen* area = screen() ? screen() : QGuiApplication::primaryScreen();
-    const QRect g = area ? area->geometry() : QRect(0, 0, 0, 0);
-    // The splash and the picture scaled into it never exceed the screen.
-    const int width = qBound(0, scaled(s, root.firstChildElement("Width").text().toInt()),
-                             g.width());
-    const int height = qBound(0, scaled(s, root.firstChildElement("Height").text().toInt()),
-                              g.height());
-    const int cx = (g.left() + g.right()) / 2;
-    const int cy = (g.top() + g.bottom()) / 2;
-    setGeometry(qBound(g.left(), cx - width / 2, g.right() + 1 - width),
-                qBound(g.top(), cy - height / 2, g.bottom() + 1 - height), width, height);
-    const QSize bounds(width, height);
-    m_messageColor =
-        applyLabelLayout(m_ui->lblMessage, root.firstChildElement("Message"), s, bounds);
-    m_versionColor =
-        applyLabelLayout(m_ui->lblVersion, root.firstChildElement("Version"), s, bounds);
-    m_copyrightColor =
-        applyLabelLayout(m_ui->lblCopyRight, root.firstChildElement("CopyRight"), s, bounds);
+    SplashLayout layout;
+    if (!layout.read(file.read(kMaxLayoutBytes), uxSrcMgr::dpiScale(),
+                     area ? area->geometry() : QRect()))
+        return;
+    setGeometry(layout.geometry);
+    placeLine(m_ui->lblMessage, layout.message);
+    placeLine(m_ui->lblVersion, layout.version);
+    placeLine(m_ui->lblCopyRight, layout.copyright);
+    m_messageColor = layout.message.color;
+    m_versionColor = layout.version.color;
+    m_copyrightColor = layout.copyright.color;
 }
 
 void uxSplashScreen::setMessage(const QString& html)

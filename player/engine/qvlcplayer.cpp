@@ -482,6 +482,15 @@ void QVlcPlayer::pollEnd()
             m_titleEndReported = true;
             emit blurayTitleEnded();
         }
+    } else if (m_opening && !m_bluray && m_length > 0 && m_eventTime > 0) {
+        // A short or broken-off file may reach its end during the muted
+        // opening, before any poll saw its time move: it did play, so it
+        // starts as any other would and plays again from its beginning.
+        markStarted(m_eventTime);
+        if (!m_keepStartPosition) {
+            play();
+            return;
+        }
     } else if ((m_opening && (m_length == 0 || m_bluray || m_eventTime == 0)) || discEnd) {
         reportError();
     }
@@ -500,6 +509,13 @@ void QVlcPlayer::pollFirstTime(qint64 time)
         m_bluray && m_clock.isRunning() && m_clock.position() >= kDiscStartDelay;
     if (!m_opening || (time <= 0 && !discRunning))
         return;
+    markStarted(time);
+}
+
+// The first time of a media: the opening's muted run ends, and the media
+// plays from its beginning unless it resumes where it was left.
+void QVlcPlayer::markStarted(qint64 time)
+{
     setState(Started);
     if (!m_keepStartPosition) {
         if (m_bluray)

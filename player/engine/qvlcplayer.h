@@ -167,6 +167,7 @@ private:
     void pollTime(qint64 time);
     void pollEnd();
     void pollFirstTime(qint64 time);
+    void markStarted(qint64 time);
     void pollTitleEnd();
     void reportError();
     void applyAudio();

@@ -108,7 +108,7 @@ private Q_SLOTS:
         QCOMPARE(texts(ui().menuBar->actions()),
                  QStringList({"&File", "Controls", "Playlist", "Audio", "Video", "&Tools", "&Help"}));
         QCOMPARE(texts(ui().menuControls->actions()),
-                 QStringList({"Title", "Chapter", "Navigation Panel", "—", "Play", "Pause", "Stop",
+                 QStringList({"Title", "Chapter", "Navigation Panel", "—", "Play\tSpace", "Pause\tSpace", "Stop",
                               "—", "Previous Title", "Next Title", "Previous Chapter",
                               "Next Chapter", "—", "Go to Time...", "Next frame (while paused)",
                               "Speed", "Subtitle Delay", "Audio Delay"}));

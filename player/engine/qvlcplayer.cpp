@@ -679,6 +679,7 @@ void QVlcPlayer::resetMedia(const QString& location, bool bluray)
     watchMedia(false);
     m_media.reset();
     m_mediaTitle.clear();
+    m_artworkUrl.clear();
     m_embeddedCoverRead = false;
     // A disc's cover was read from its folder just before.
     if (!bluray)
@@ -880,13 +881,6 @@ QString QVlcPlayer::mediaMeta(libvlc_meta_t meta) const
     return value;
 }
 
-QString QVlcPlayer::artworkUrl() const
-{
-    const QUrl artwork(mediaMeta(libvlc_meta_ArtworkURL));
-    return artwork.isLocalFile() && QFileInfo::exists(artwork.toLocalFile()) ? artwork.toString()
-                                                                              : QString();
-}
-
 // libVLC learns the tags while it plays; an embedded picture is written to its
 // art cache and named by a file:// URL (a disc image's cover the same way).
 void QVlcPlayer::readMediaInfo()
@@ -900,7 +894,8 @@ void QVlcPlayer::readMediaInfo()
     if (m_cover.isNull()) {
         const QUrl artwork(mediaMeta(libvlc_meta_ArtworkURL));
         if (artwork.isLocalFile()) {
-            m_cover.load(artwork.toLocalFile());
+            if (m_cover.load(artwork.toLocalFile()))
+                m_artworkUrl = artwork.toString();
         } else if (!m_embeddedCoverRead && VlcLocation::isFile(m_location)) {
             // Without a writable art cache libVLC keeps the picture to itself.
             m_embeddedCoverRead = true;

@@ -59,7 +59,8 @@ public:
     // The title from the media's tags; libVLC falls back to the file name.
     QString mediaTitle() const { return m_mediaTitle; }
     // Where libVLC keeps the media's cover as a file:// URL; empty when it has none.
-    QString artworkUrl() const;
+    // libVLC's own file of the cover, once it was read; empty otherwise.
+    QString artworkUrl() const { return m_artworkUrl; }
 
     void tracks(int kind, QList<VlcTrack>& out) const;
     int currentTrack(int kind) const;
@@ -210,6 +211,7 @@ private:
     bool m_bluray = false;
     QImage m_cover;
     QString m_mediaTitle;
+    QString m_artworkUrl;
     bool m_embeddedCoverRead = false;
     bool m_opening = false;
     bool m_muteRequested = false;

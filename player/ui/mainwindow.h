@@ -270,6 +270,7 @@ private:
     void setupRemoteControl();
     void connectRemoteRequests();
     void updateRemote();
+    void updateRemoteAbilities();
     QVariantMap remoteMetadata();
     QString remoteCoverUrl();
     void remotePlay();

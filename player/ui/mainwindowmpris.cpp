@@ -106,7 +106,7 @@ void MainWindow::setupRemoteControl()
     connect(p, &QVlcPlayer::timeChanged, this, [this] {
         if (m_remoteJumpMs >= 0 && m_remoteJumpAge.elapsed() > kJumpSettleMs)
             m_remoteJumpMs = -1;
-        updateRemote();
+        updateRemoteAbilities();
     });
     for (auto signal : {&QVlcPlayer::trackInfoChanged, &QVlcPlayer::titleInfoChanged,
                         &QVlcPlayer::mediaInfoChanged})
@@ -170,14 +170,23 @@ void MainWindow::updateRemote()
     r->setPlayerValue("Rate", rate);
     r->setPlayerValue("Volume", m_ui.previewVolume->value() / 100.0);
     r->setPlayerValue("Metadata", remoteMetadata());
+    r->setPlayerValue("CanPlay", !idle || !m_recent.first().isEmpty());
+    r->setPlayerValue("CanPause", isPlayingState(state) || state == QVlcPlayer::Paused);
+    updateRemoteAbilities();
+}
+
+// What may change as the time goes on: chapters are passed, seeking becomes possible.
+void MainWindow::updateRemoteAbilities()
+{
+    if (!m_remote)
+        return;
+    PlatformMprisService* r = m_remote;
     // Several entries step through the playlist; a single one through its chapters.
     const bool entries = m_playlist.size() > 1;
     r->setPlayerValue("CanGoNext",
                       entries ? m_playlist.next() >= 0 : m_ui.actionNext_Chapter->isEnabled());
     r->setPlayerValue("CanGoPrevious", entries ? m_playlist.previous() >= 0
                                                : m_ui.actionPrevious_Chapter->isEnabled());
-    r->setPlayerValue("CanPlay", !idle || !m_recent.first().isEmpty());
-    r->setPlayerValue("CanPause", isPlayingState(state) || state == QVlcPlayer::Paused);
     r->setPlayerValue("CanSeek", canSeekByKey());
 }
 

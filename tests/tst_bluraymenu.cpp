@@ -10,6 +10,7 @@
 #include "testenvironment.h"
 
 #include <QApplication>
+#include <QLabel>
 #include <QListWidget>
 #include <QPainter>
 #include <QSignalSpy>
@@ -90,6 +91,32 @@ private Q_SLOTS:
         menu.resize(600, 1080);
         QCOMPARE(catalogFrame->width(), 200);
         QCOMPARE(subFrame->x(), 235);
+    }
+
+    // The disc's name heads the menu without running under the second list.
+    void discNameKeepsClearOfTheSecondList()
+    {
+        QBluRayMenu menu;
+        menu.resize(1280, 720);
+        menu.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&menu));
+        auto* name = menu.findChild<QLabel*>("lblMenuDiscName");
+        auto* subFrame = menu.findChild<QFrame*>("frmMenuSubItems");
+        const int usualX = subFrame->x();
+        menu.setDiscName("Film");
+        QCOMPARE(subFrame->x(), usualX);
+        for (const QString& title : {QString("The Extended Collector's Cut"), QString(200, 'W')}) {
+            menu.setDiscName(title);
+            menu.resize(1280, 720 + title.size() % 2); // and after a new layout
+            QApplication::processEvents();
+            QVERIFY(name->geometry().right() < subFrame->x());
+            QVERIFY(subFrame->geometry().right() < menu.width());
+            QCOMPARE(menu.discName(), title);
+            QCOMPARE(name->toolTip(), title);
+            const QFontMetrics metrics(name->font());
+            QVERIFY(metrics.horizontalAdvance(name->text()) <= name->width());
+        }
+        QVERIFY(name->text().endsWith(QChar(0x2026))); // the long one is cut
     }
 
     void skinProperties()

@@ -65,17 +65,19 @@ void QBluRayMenu::buildForm()
 
 void QBluRayMenu::setDiscName(const QString& name)
 {
+    m_discName = name;
     m_discNameLabel->setText(name);
     m_discNameLabel->setToolTip(name);
     m_discNameLabel->setVisible(!name.isEmpty());
     QPalette palette = m_discNameLabel->palette();
     palette.setColor(QPalette::WindowText, m_fontColor);
     m_discNameLabel->setPalette(palette);
+    fitSubItems();
 }
 
 QString QBluRayMenu::discName() const
 {
-    return m_discNameLabel->text();
+    return m_discName;
 }
 
 void QBluRayMenu::addCatalogEntries()
@@ -185,7 +187,7 @@ void QBluRayMenu::listTracks(int kind, int itemType)
     const int current = m_player->currentTrack(kind);
     bool any = false;
     for (const VlcTrack& track : qAsConst(tracks)) {
-        addSubItem(track.name, track.id, itemType, current);
+        addSubItem(track.nameWithFormat(), track.id, itemType, current);
         any = any || track.id >= 0;
     }
     // A disc without such streams says so rather than offering only "Disable".
@@ -276,13 +278,27 @@ void QBluRayMenu::fitSubItems()
         needed = qMax(needed, m_subItemsDelegate->textWidth(m_subItemsList->item(row)->text()));
     const QMargins margins = m_subItemsList->contentsMargins();
     needed += margins.left() + margins.right() + 2 * m_subItemsList->frameWidth() + 8;
-    const int room = width() - m_subItemsFrame->x() - 25;
+    const int nameWidth = fitDiscName();
     QRect geometry = m_subItemsFrame->geometry();
+    // A name wider than the list pushes the second list to its right rather
+    // than running under it.
+    geometry.moveLeft(qMax(m_column + 35, 25 + nameWidth + 10));
+    const int room = width() - geometry.x() - 25;
     geometry.setWidth(qMax(m_column, qMin(needed, room)));
     m_subItemsFrame->setGeometry(geometry);
-    m_discNameLabel->resize(qMax(m_column, qMin(m_discNameLabel->sizeHint().width(),
-                                                width() - 50)),
-                            m_discNameLabel->height());
+}
+
+// The name takes what it needs, up to half the menu; a longer one is cut at
+// its end and shown in full as the tool tip.
+int QBluRayMenu::fitDiscName()
+{
+    const QFontMetrics metrics(m_discNameLabel->font());
+    const int bound = qMax(m_column, width() / 2 - 25);
+    const QString shown = metrics.elidedText(m_discName, Qt::ElideRight, bound);
+    m_discNameLabel->setText(shown);
+    const int nameWidth = qMin(bound, metrics.horizontalAdvance(shown) + 2);
+    m_discNameLabel->resize(qMax(m_column, nameWidth), m_discNameLabel->height());
+    return m_discName.isEmpty() ? 0 : nameWidth;
 }
 
 bool QBluRayMenu::eventFilter(QObject* watched, QEvent* event)

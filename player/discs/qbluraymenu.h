@@ -92,6 +92,7 @@ private:
     void addSubItem(const QString& text, int id, int itemType, int currentId);
     void hideSubItems();
     void fitSubItems();
+    int fitDiscName();
     QImage backgroundPicture();
     const QImage& fallbackPicture();
 
@@ -100,6 +101,7 @@ private:
     QFrame* m_subItemsFrame = nullptr;
     QListWidget* m_subItemsList = nullptr;
     QLabel* m_discNameLabel = nullptr;
+    QString m_discName;
     int m_column = 0;
     QPointer<QVlcPlayer> m_player;
     QBluRayMenuItemDelegate* m_catalogDelegate = nullptr;

@@ -313,6 +313,13 @@ private Q_SLOTS:
         QCOMPARE(audio.size(), 3);
         QVERIFY2(audio.at(1).contains("English") && audio.at(2).contains("French"),
                  qPrintable(audio.join('|')));
+        // Each names its coding too, as the Audio menu does.
+        for (const QString& entry : audio.mid(1))
+            QVERIFY2(entry.contains(QString::fromUtf8(" \u00b7 ")) && entry.contains("AC3"),
+                     qPrintable(entry));
+        const QList<QAction*> audioActions = ui().menuAudio_Track->actions();
+        QVERIFY(!audioActions.isEmpty());
+        QCOMPARE(audioActions.last()->text(), audio.last());
         const auto fits = [&] {
             const int right = sub->parentWidget()->geometry().right();
             for (int row = 0; row < sub->count(); ++row) {

@@ -7,6 +7,7 @@
 #include "player/engine/vlcinstanceoptions.h"
 #include "player/engine/vlclocation.h"
 #include "player/engine/vlctitlerules.h"
+#include "player/engine/vlctrackformats.h"
 #include "player/engine/vlcvideowidget.h"
 
 #include <QCoreApplication>
@@ -66,7 +67,7 @@ void appendTracks(libvlc_track_description_t* descriptions, QList<VlcTrack>& out
 {
     const VlcTrackListHolder list(descriptions);
     for (const libvlc_track_description_t* d = list.get(); d; d = d->p_next)
-        out.append({d->i_id, QString::fromUtf8(d->psz_name)});
+        out.append({d->i_id, QString::fromUtf8(d->psz_name), QString()});
 }
 
 } // namespace
@@ -936,6 +937,7 @@ void QVlcPlayer::readTrackLists()
     appendTracks(libvlc_video_get_track_description(player), m_tracks[0]);
     appendTracks(libvlc_audio_get_track_description(player), m_tracks[1]);
     appendTracks(libvlc_video_get_spu_description(player), m_tracks[2]);
+    VlcTrackFormats::describe(m_media.get(), m_tracks);
 }
 
 // A track added or removed while the media plays (a subtitle file added, a

@@ -16,6 +16,13 @@ struct VlcTrack
 {
     int id = -1;
     QString name;
+    // The stream's coding in words ("A52 Audio (aka AC3), 5.1"), when libVLC knows it.
+    QString format;
+
+    QString nameWithFormat() const
+    {
+        return format.isEmpty() ? name : name + QStringLiteral(" \u00b7 ") + format;
+    }
 };
 
 struct VlcChapter

@@ -136,7 +136,8 @@ bool MainWindow::buildTrackMenu(QMenu* menu, int kind, const char* setter, const
         return false;
     auto* group = new QActionGroup(this);
     for (int i = 0; i < tracks.size(); ++i) {
-        QString text = tracks.at(i).name;
+        // A disc's streams are told apart by their coding as much as their language.
+        QString text = m_isBluray ? tracks.at(i).nameWithFormat() : tracks.at(i).name;
         if (!m_isBluray) {
             const QStringList parts = text.split(QStringLiteral(" - "), Qt::KeepEmptyParts);
             if (i == 0)

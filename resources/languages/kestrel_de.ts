@@ -902,6 +902,24 @@
     </message>
 </context>
 <context>
+    <name>VlcTrackFormats</name>
+    <message>
+        <source>mono</source>
+        <translation>Mono</translation>
+    </message>
+    <message>
+        <source>stereo</source>
+        <translation>Stereo</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n channels</source>
+        <translation>
+            <numerusform>%n Kanal</numerusform>
+            <numerusform>%n Kanäle</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>uxAboutDlg</name>
     <message>
         <source>About</source>

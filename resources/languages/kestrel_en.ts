@@ -902,6 +902,24 @@
     </message>
 </context>
 <context>
+    <name>VlcTrackFormats</name>
+    <message>
+        <source>mono</source>
+        <translation>mono</translation>
+    </message>
+    <message>
+        <source>stereo</source>
+        <translation>stereo</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n channels</source>
+        <translation>
+            <numerusform>%n channel</numerusform>
+            <numerusform>%n channels</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>uxAboutDlg</name>
     <message>
         <source>About</source>

@@ -902,6 +902,23 @@
     </message>
 </context>
 <context>
+    <name>VlcTrackFormats</name>
+    <message>
+        <source>mono</source>
+        <translation>モノラル</translation>
+    </message>
+    <message>
+        <source>stereo</source>
+        <translation>ステレオ</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n channels</source>
+        <translation>
+            <numerusform>%n チャンネル</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>uxAboutDlg</name>
     <message>
         <source>About</source>

@@ -902,6 +902,23 @@
     </message>
 </context>
 <context>
+    <name>VlcTrackFormats</name>
+    <message>
+        <source>mono</source>
+        <translation>单声道</translation>
+    </message>
+    <message>
+        <source>stereo</source>
+        <translation>立体声</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n channels</source>
+        <translation>
+            <numerusform>%n 声道</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>uxAboutDlg</name>
     <message>
         <source>About</source>

@@ -86,13 +86,22 @@ void QVlcPlayer::fail(int exitCode, const QString& message)
     std::exit(exitCode);
 }
 
-QVlcPlayer::QVlcPlayer(QObject* parent)
+QVlcPlayer::QVlcPlayer(QObject* parent, Creation creation)
     : QObject(parent), m_output(VlcInstanceOptions::environmentOptions())
 {
     connect(this, &QVlcPlayer::stateChanged, this, &QVlcPlayer::onStateChanged);
-    // Loading libVLC's plug-ins and audio output takes tens of milliseconds:
-    // it runs beside the window's construction, and the first call that needs
-    // libVLC waits for it.
+    if (creation == CreateNow)
+        startCreation();
+}
+
+// Loading libVLC's plug-ins and audio output takes tens of milliseconds: it
+// runs on a thread of its own, and the first call that needs libVLC starts it
+// (if nobody did) and waits for it.
+void QVlcPlayer::startCreation()
+{
+    if (m_creationStarted)
+        return;
+    m_creationStarted = true;
     const QStringList options = instanceOptions();
     m_creation = std::async(std::launch::async, [this, options] {
         createLibVlc(options);
@@ -103,6 +112,8 @@ QVlcPlayer::QVlcPlayer(QObject* parent)
 
 bool QVlcPlayer::ready() const
 {
+    if (!m_creationStarted)
+        const_cast<QVlcPlayer*>(this)->startCreation();
     if (m_creation.valid()) {
         m_creation.get();
         checkCreated();
@@ -129,9 +140,12 @@ void QVlcPlayer::checkCreated() const
 
 QVlcPlayer::~QVlcPlayer()
 {
-    ready();
     if (m_videoWidget)
         m_videoWidget->setPlayer(nullptr);
+    // Nothing to take down when libVLC was never asked for.
+    if (!m_creationStarted)
+        return;
+    ready();
     if (m_pollTimer)
         killTimer(m_pollTimer);
     detachEvents();

@@ -41,8 +41,15 @@ public:
     using FatalErrorHandler = void (*)(int exitCode, const QString& message);
     static void setFatalErrorHandler(FatalErrorHandler handler);
 
-    explicit QVlcPlayer(QObject* parent = nullptr);
+    // When libVLC is made: at once, or when startCreation() or the first call
+    // that needs it asks (a player never asked makes none).
+    enum Creation { CreateNow, CreateWhenAsked };
+
+    explicit QVlcPlayer(QObject* parent = nullptr, Creation creation = CreateNow);
     ~QVlcPlayer() override;
+
+    // Starts making libVLC in the background; calls that need it wait for it.
+    void startCreation();
 
     void setVideoWidget(VlcVideoWidget* widget);
     bool setVolume(int volume);
@@ -224,6 +231,7 @@ private:
     bool m_keepStartPosition = false;
     // Creates the instance and the player; valid until ready() has waited for it.
     mutable std::future<void> m_creation;
+    bool m_creationStarted = false;
 
     // Events posted for an earlier media or before a stop carry an older generation.
     std::atomic<int> m_generation{0};

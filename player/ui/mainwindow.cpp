@@ -18,6 +18,7 @@
 #include "player/engine/vlcaudiowidget.h"
 #include "player/engine/vlcvideowidget.h"
 #include "player/ui/adjustdialog.h"
+#include "player/ui/firstpaintwatch.h"
 #include "player/ui/formcontrolpanel.h"
 #include "player/ui/mainwindowbase.h"
 #include "player/ui/mediafiletypes.h"
@@ -51,7 +52,8 @@
 MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
 {
     m_ui.setupUi(this);
-    m_player = new QVlcPlayer(this);
+    m_player = new QVlcPlayer(this, QVlcPlayer::CreateWhenAsked);
+    FirstPaintWatch::call(this, [this] { m_player->startCreation(); });
     m_player->setVideoWidget(m_ui.videoWidget);
     m_screenSaver = new PlatformScreenSaverInhibitor(uxProductInfo::instance()->name(), this);
     m_ejector = new PlatformDiscEjector(this);

@@ -14,6 +14,7 @@ private Q_SLOTS:
     void init();
     void cleanup();
     void switchAfterTheTitleWasReadToItsEnd();
+    void everySwitchNearTheEndPlaysOn();
 
 private:
     QVlcPlayer* m_player = nullptr;
@@ -69,6 +70,52 @@ void TestBlurayTitles::switchAfterTheTitleWasReadToItsEnd()
     QTest::qWait(3000);
     QVERIFY2(m_probe->errors == 0 && m_probe->titleEnds == 0, qPrintable(m_probe->order.join(' ')));
     QVERIFY(m_player->state() != QVlcPlayer::Idle);
+}
+
+// Switch after switch in a title's last seconds, each to the next episode:
+// every new title must play on, its time moving, never left paused or idle.
+void TestBlurayTitles::everySwitchNearTheEndPlaysOn()
+{
+    const QString series = BlurayAuthor::shapedDisc(BlurayAuthor::Series);
+    QVERIFY2(!series.isEmpty(), "the disc could not be authored");
+    m_player->openBD(series);
+    QVERIFY2(
+        QTest::qWaitFor([this] { return m_probe->prepared > 0 || m_probe->errors > 0; }, 30000),
+        qPrintable(m_probe->order.join(' ')));
+    QList<VlcTitle> titles;
+    m_player->titles(titles);
+    QCOMPARE(titles.size(), 5);
+    QVERIFY(m_probe->waitForState(QVlcPlayer::Paused));
+    m_player->play();
+    QVERIFY(m_probe->waitForState(QVlcPlayer::Playing));
+    const int switches = qEnvironmentVariableIntValue("KESTREL_TEST_SWITCHES") > 0
+                             ? qEnvironmentVariableIntValue("KESTREL_TEST_SWITCHES")
+                             : 6;
+    for (int n = 0; n < switches; ++n) {
+        const int from = n % 5;
+        const qint64 length = titles.at(from).length;
+        m_player->seek(float(length - 4000) / 1000.0f);
+        QVERIFY2(m_probe->waitForTime(float(length - 3000) / 1000.0f, 15000),
+                 qPrintable(QString("switch %1: %2").arg(n).arg(m_probe->order.join(' '))));
+        m_probe->clear();
+        const int to = (from + 1) % 5;
+        QVERIFY(m_player->setTitle(to));
+        m_player->play();
+        // From the new title's start: its time passes two seconds soon.
+        QVERIFY2(QTest::qWaitFor(
+                     [&] {
+                         return m_probe->times.size() > 1 && m_probe->times.last() >= 2.0f &&
+                                m_probe->times.last() < 10.0f;
+                     },
+                     15000),
+                 qPrintable(QString("switch %1 to title %2, state %3: %4")
+                                .arg(n)
+                                .arg(to)
+                                .arg(m_player->state())
+                                .arg(m_probe->order.join(' '))));
+        QCOMPARE(m_player->currentTitle(), to);
+        QCOMPARE(m_player->state(), int(QVlcPlayer::Playing));
+    }
 }
 
 KP_TEST_MAIN(TestBlurayTitles)

@@ -522,10 +522,13 @@ void MainWindow::onBtnPrevClicked()
 
 void MainWindow::setCurTitle()
 {
-    if (auto* action = qobject_cast<QAction*>(sender()))
-        m_player->setTitle(action->data().toInt());
-    if (m_blurayMenuShown)
-        m_player->pause();
+    auto* action = qobject_cast<QAction*>(sender());
+    if (!action)
+        return;
+    // A chosen title plays from its start, also when the player stood paused
+    // (toggling the pause would leave a paused new title, or pause a playing one).
+    if (m_player->setTitle(action->data().toInt()))
+        m_player->play();
 }
 
 void MainWindow::setCurChapter()

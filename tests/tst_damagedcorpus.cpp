@@ -5,6 +5,11 @@
 // which is then cancelled; the window must keep answering throughout. The
 // program reports each outcome on its "kestrel.opening" log category; the
 // boxes themselves are found and answered in the X window tree.
+//
+// The corpus is dealt out to a few lanes that run side by side, each a copy of
+// this program on an X display, a home and a runtime folder of its own, so
+// that the copies neither hand over to each other nor steal each other's
+// keyboard focus. Most of an open is waiting, so the lanes share two cores well.
 #include "fixtures/damagedmedia.h"
 #include "fixtures/mediafixture.h"
 #include "testenvironment.h"
@@ -12,15 +17,25 @@
 #include <QApplication>
 #include <QDeadlineTimer>
 #include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
 #include <QMap>
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QTest>
 
+#include <cstdio>
+
 namespace {
 
 const int kOutcomeMs = 15000;
 const QString kCategory = QStringLiteral("kestrel.opening: ");
+const int kLanes = 3;
+// A lane is told its share of the corpus through these.
+const char* const kLaneList = "KESTREL_CORPUS_LIST";
+const char* const kLane = "KESTREL_CORPUS_LANE";
+const QString kCountMark = QStringLiteral("corpus count\t");
+const QString kReadyMark = QStringLiteral("corpus lane ready");
 
 QString run(const QString& program, const QStringList& arguments)
 {
@@ -66,6 +81,9 @@ class TestDamagedCorpus : public QObject
     QByteArray m_log;
     QMap<QString, int> m_counts;
     QStringList m_failures;
+    QStringList m_trace;
+    bool m_inLane = false;
+    int m_total = 0;
     QProcess* m_cleanup = nullptr;
 
     QProcess* start(const QStringList& arguments)
@@ -82,6 +100,9 @@ class TestDamagedCorpus : public QObject
     Outcome await(QProcess* process, const QString& path, QString* said)
     {
         QDeadlineTimer deadline(kOutcomeMs);
+        QElapsedTimer clock;
+        clock.start();
+        m_trace.clear();
         while (!deadline.hasExpired() && process->state() == QProcess::Running) {
             process->waitForReadyRead(100);
             m_log += process->readAllStandardError();
@@ -92,6 +113,7 @@ class TestDamagedCorpus : public QObject
                 if (!line.startsWith(kCategory))
                     continue;
                 line.remove(0, kCategory.size());
+                m_trace << QStringLiteral("%1 ms: %2").arg(clock.elapsed()).arg(line);
                 const int at = line.indexOf(QLatin1Char(' '));
                 const QString word = line.left(at);
                 const QString rest = line.mid(at + 1);
@@ -137,7 +159,7 @@ class TestDamagedCorpus : public QObject
         const QString name = how + ' ' + item.path + " (" + item.kind + ")";
         switch (outcome) {
         case Outcome::None:
-            m_failures << name + ": nothing within 15 s";
+            m_failures << name + ": nothing within 15 s; it logged: " + m_trace.join("; ");
             return outcome;
         case Outcome::Ended:
             m_failures << name + ": the program ended";
@@ -202,25 +224,9 @@ class TestDamagedCorpus : public QObject
         delete process;
     }
 
-private Q_SLOTS:
-    void initTestCase()
+    // Hands every item over to a running copy, each to one that plays nothing.
+    void handOverEach()
     {
-        if (qEnvironmentVariableIsEmpty("DISPLAY"))
-            QSKIP("needs an X display with a window manager");
-        m_folder = QDir::homePath() + "/damaged";
-        m_items = DamagedMedia::make(m_folder);
-        QVERIFY(!m_items.isEmpty());
-        const QString zeros = DamagedMedia::sparseZeros(m_folder);
-        QVERIFY(!zeros.isEmpty());
-        m_items.append({zeros, "4 GiB of zeros"});
-        QVERIFY2(m_items.size() >= 50, qPrintable(QString::number(m_items.size())));
-        if (DamagedMedia::readsEverything())
-            qInfo("the unreadable file is left out: this user reads every file");
-    }
-
-    void eachEndsWhenHandedOver()
-    {
-        m_failures.clear();
         QProcess* running = startRunning();
         m_cleanup = running;
         for (const DamagedMedia::Item& item : std::as_const(m_items)) {
@@ -242,12 +248,10 @@ private Q_SLOTS:
         }
         m_cleanup = nullptr;
         finishRunning(running);
-        QVERIFY2(m_failures.isEmpty(), qPrintable(m_failures.join('\n')));
     }
 
-    void eachEndsFromTheCommandLine()
+    void openEachFromTheCommandLine()
     {
-        m_failures.clear();
         for (const DamagedMedia::Item& item : std::as_const(m_items)) {
             m_log.clear();
             QProcess* copy = start({item.path});
@@ -255,6 +259,156 @@ private Q_SLOTS:
             judge("command line", item, copy);
             finishRunning(copy);
         }
+    }
+
+    // This lane's share of the corpus: every kLanes-th item of the list.
+    bool readLaneItems()
+    {
+        QFile list(qEnvironmentVariable(kLaneList));
+        const QStringList lane = qEnvironmentVariable(kLane).split('/');
+        if (lane.size() != 2 || !list.open(QIODevice::ReadOnly))
+            return false;
+        const int index = lane[0].toInt();
+        const int lanes = lane[1].toInt();
+        int n = 0;
+        for (const QByteArray& line : list.readAll().split('\n')) {
+            const QList<QByteArray> fields = line.split('\t');
+            if (fields.size() == 2 && n++ % lanes == index)
+                m_items.append({QString::fromUtf8(fields[0]), QString::fromUtf8(fields[1])});
+        }
+        return !m_items.isEmpty();
+    }
+
+    bool writeList(const QString& path) const
+    {
+        QByteArray bytes;
+        for (const DamagedMedia::Item& item : m_items)
+            bytes += item.path.toUtf8() + '\t' + item.kind.toUtf8() + '\n';
+        QFile file(path);
+        return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+    }
+
+    QProcess* startLane(int index, const QString& list)
+    {
+        auto* lane = new QProcess(this);
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(kLaneList, list);
+        environment.insert(kLane, QStringLiteral("%1/%2").arg(index).arg(kLanes));
+        lane->setProcessEnvironment(environment);
+        lane->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        lane->start(QStringLiteral(KESTREL_WITH_DISPLAY),
+                    {QCoreApplication::applicationFilePath(), "eachEndsBothWays"});
+        return lane;
+    }
+
+    // Waits until the lane's display is taken, so that the next lane's
+    // display script cannot pick the same free number.
+    static bool waitForReady(QProcess* lane, QByteArray* output)
+    {
+        QDeadlineTimer deadline(60000);
+        if (!lane->waitForStarted())
+            return false;
+        while (!deadline.hasExpired() && lane->state() == QProcess::Running) {
+            lane->waitForReadyRead(200);
+            *output += lane->readAllStandardOutput();
+            if (output->contains(kReadyMark.toUtf8()))
+                return true;
+        }
+        return false;
+    }
+
+    // Adds the lane's counts to this run's and returns what it reported failing.
+    QString takeLaneResult(QProcess* lane, const QByteArray& output)
+    {
+        QStringList failed;
+        bool failing = false;
+        for (const QByteArray& raw : output.split('\n')) {
+            const QString line = QString::fromUtf8(raw);
+            const int at = line.indexOf(kCountMark);
+            if (at >= 0) {
+                const QStringList fields = line.mid(at + kCountMark.size()).split('\t');
+                if (fields.size() == 2)
+                    m_counts[fields[0]] += fields[1].toInt();
+            }
+            // A failure's text runs over several lines, up to the lane's next report.
+            if (line.startsWith("FAIL!"))
+                failing = true;
+            else if (line.startsWith("PASS") || line.startsWith("QINFO") ||
+                     line.startsWith("Totals"))
+                failing = false;
+            if (failing)
+                failed << line;
+        }
+        if (lane->exitStatus() != QProcess::NormalExit || lane->exitCode() != 0)
+            failed << QStringLiteral("the lane ended with %1").arg(lane->exitCode());
+        return failed.join('\n');
+    }
+
+    void runLanes()
+    {
+        const QString list = m_folder + "/corpus.list";
+        QVERIFY(writeList(list));
+        QList<QProcess*> lanes;
+        QList<QByteArray> outputs;
+        QStringList failures;
+        for (int i = 0; i < kLanes; ++i) {
+            lanes << startLane(i, list);
+            outputs << QByteArray();
+            if (!waitForReady(lanes.last(), &outputs.last()))
+                failures << QStringLiteral("lane %1 did not start").arg(i);
+        }
+        for (int i = 0; i < kLanes; ++i) {
+            if (!lanes[i]->waitForFinished(25 * 60 * 1000))
+                lanes[i]->kill();
+            lanes[i]->waitForFinished(5000);
+            outputs[i] += lanes[i]->readAllStandardOutput();
+            const QString failed = takeLaneResult(lanes[i], outputs[i]);
+            if (!failed.isEmpty())
+                failures << QStringLiteral("lane %1:\n%2").arg(i).arg(failed);
+            delete lanes[i];
+        }
+        QVERIFY2(failures.isEmpty(), qPrintable(failures.join('\n')));
+    }
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        if (qEnvironmentVariableIsEmpty("DISPLAY"))
+            QSKIP("needs an X display with a window manager");
+        m_inLane = qEnvironmentVariableIsSet(kLane);
+        if (m_inLane) {
+            QVERIFY(readLaneItems());
+            // Written at once: the driver waits for it before it starts the next lane.
+            std::printf("%s\n", qPrintable(kReadyMark));
+            std::fflush(stdout);
+            return;
+        }
+        m_folder = QDir::homePath() + "/damaged";
+        m_items = DamagedMedia::make(m_folder);
+        QVERIFY(!m_items.isEmpty());
+        const QString zeros = DamagedMedia::sparseZeros(m_folder);
+        QVERIFY(!zeros.isEmpty());
+        m_items.append({zeros, "4 GiB of zeros"});
+        QVERIFY2(m_items.size() >= 50, qPrintable(QString::number(m_items.size())));
+        m_total = int(m_items.size());
+        if (DamagedMedia::readsEverything())
+            qInfo("the unreadable file is left out: this user reads every file");
+    }
+
+    // Each file once by hand-over to a running copy, once on a copy's command line.
+    void eachEndsBothWays()
+    {
+        if (!m_inLane) {
+            runLanes();
+            return;
+        }
+        m_failures.clear();
+        handOverEach();
+        if (!QTest::currentTestFailed())
+            openEachFromTheCommandLine();
+        for (auto it = m_counts.cbegin(); it != m_counts.cend(); ++it)
+            std::printf("%s%s\t%d\n", qPrintable(kCountMark), qPrintable(it.key()), it.value());
+        std::fflush(stdout);
         QVERIFY2(m_failures.isEmpty(), qPrintable(m_failures.join('\n')));
     }
 
@@ -269,7 +423,9 @@ private Q_SLOTS:
 
     void cleanupTestCase()
     {
-        qInfo("%d damaged files, each opened twice:", int(m_items.size()));
+        if (m_inLane)
+            return;
+        qInfo("%d damaged files, each opened twice, in %d lanes:", m_total, kLanes);
         for (auto it = m_counts.cbegin(); it != m_counts.cend(); ++it)
             qInfo("  %-40s %d", qPrintable(it.key()), it.value());
     }

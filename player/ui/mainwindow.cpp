@@ -33,6 +33,7 @@
 #include <QCloseEvent>
 #include <QDesktopServices>
 #include <QDir>
+#include <QEventLoop>
 #include <QFileDialog>
 #include <QLabel>
 #include <QListWidget>
@@ -611,6 +612,8 @@ void MainWindow::changeEvent(QEvent* event)
 
 void MainWindow::runClosingSteps()
 {
+    if (m_discReading)
+        m_discReading->exit(1);
     if (m_player->state() != QVlcPlayer::Idle) {
         m_closing = true;
         m_player->stop();

@@ -20,10 +20,12 @@ class PlaylistMenu;
 class OnScreenText;
 class PlayerKeys;
 class QActionGroup;
+class QEventLoop;
 class OpeningWatch;
 class QBluRayMenu;
 class QLabel;
 class QMovie;
+class QThread;
 class QTimer;
 class QVlcPlayer;
 class PlatformDiscEjector;
@@ -161,7 +163,6 @@ private Q_SLOTS:
     void onErrorOccurred();
     void onBlurayPrepareOK();
     void onBlurayTitleEnded();
-    void releaseReportThread();
     void onInitAdjustDlg();
     void onPlayFromFile();
     void onInitPreviewVolume();
@@ -196,6 +197,8 @@ private:
     void showMessage(const QString& text);
 
     void openBluray(const QString& root);
+    bool waitForDiscRead(QThread* worker);
+    void abandonDiscRead(QThread* worker);
     bool openMedia(const QString& path);
     void setupPlaylist();
     void retranslatePlaylist();
@@ -326,7 +329,8 @@ private:
     QStringList m_dropList;
     QTimer* m_handoverTimer = nullptr;
     uxHandoverSlot* m_handover = nullptr;
-    QPointer<FfAddFileProcessingDlg> m_loadingDialog;
+    // Runs while a disc's index is read; Stop ends it.
+    QPointer<QEventLoop> m_discReading;
     OpeningWatch* m_openingWatch = nullptr;
     RecentFiles m_recent;
     ResumePoints m_resume;

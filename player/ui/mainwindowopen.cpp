@@ -30,6 +30,7 @@
 #include <QCloseEvent>
 #include <QDesktopServices>
 #include <QDir>
+#include <QEventLoop>
 #include <QFileDialog>
 #include <QLabel>
 #include <QListWidget>
@@ -39,6 +40,7 @@
 #include <QMovie>
 #include <QScreen>
 #include <QStandardPaths>
+#include <QThread>
 #include <QTime>
 #include <QTimer>
 #include <QToolButton>
@@ -274,8 +276,11 @@ void MainWindow::withdrawRecent()
 void MainWindow::openBluray(const QString& root)
 {
     m_loadingDisc = true;
+    // Reading the disc's index is part of its opening: a read that is slow or
+    // never ends (a damaged disc, a file that blocks) gets the same notice and
+    // Cancel as a slow start of playback.
+    m_openingWatch->start(root);
     auto* loading = new FfAddFileProcessingDlg(this);
-    m_loadingDialog = loading;
     loading->setProgressAnimation(m_progressGif);
     loading->setModal(true);
     loading->adjustSize();
@@ -284,15 +289,22 @@ void MainWindow::openBluray(const QString& root)
     // Stopped here rather than by the worker: the player's poll and queued
     // handlers run on this thread and must never meet a player being replaced.
     m_player->stopQuietly();
+    // The notice takes the loading dialog's place, so that its Cancel is in reach.
+    connect(m_openingWatch, &OpeningWatch::noticeShown, loading, &QWidget::hide);
     auto* worker = new ReportThread(root, this);
-    connect(worker, &QThread::finished, this, &MainWindow::releaseReportThread);
-    worker->start(QThread::InheritPriority);
-    loading->exec();
-    worker->wait();
+    const bool read = waitForDiscRead(worker);
+    delete loading;
+    if (!read) {
+        abandonDiscRead(worker);
+        m_openingWatch->finish(false);
+        m_loadingDisc = false;
+        updateUiControl(QVlcPlayer::Idle);
+        openDeferredPath();
+        return;
+    }
     const BlurayDiscInfo disc = worker->discInfo();
     m_resumeKey = worker->indexHash();
     delete worker;
-    delete loading;
     const bool image = QFileInfo(root).isFile();
     // A disc that cannot play says why once, and the player never tries it:
     // its own failure would only add a second, vaguer message.
@@ -310,7 +322,6 @@ void MainWindow::openBluray(const QString& root)
     setNavPanelShown(true);
     m_player->setKeepStartPosition(m_resume.lookup(m_resumeKey) > 0);
     m_player->openBD(root);
-    m_openingWatch->start(root);
     uxSettings::instance()->setValue(kDiscKey, QDir::toNativeSeparators(root));
     m_isBluray = true;
     m_blurayRoot = root;
@@ -339,14 +350,32 @@ void MainWindow::openDeferredPath()
     QTimer::singleShot(0, this, [this, path] { openMedia(path); });
 }
 
-void MainWindow::releaseReportThread()
+// False when the open was cancelled before the disc's index was read.
+bool MainWindow::waitForDiscRead(QThread* worker)
 {
-    // The sequence that started the worker waits for it and deletes it.
-    if (m_loadingDialog)
-        m_loadingDialog->accept();
-    m_loadingDialog.clear();
-    if (auto* worker = qobject_cast<QThread*>(sender()))
-        worker->quit();
+    // A quit request ends this loop too; only the worker's end means a read.
+    bool read = false;
+    QEventLoop reading;
+    m_discReading = &reading;
+    connect(worker, &QThread::finished, &reading, [&read, &reading] {
+        read = true;
+        reading.quit();
+    });
+    worker->start(QThread::InheritPriority);
+    reading.exec();
+    if (read)
+        worker->wait();
+    return read;
+}
+
+// A read that was cancelled may block for good (a file that never answers);
+// it is left to end on its own and is forgotten.
+void MainWindow::abandonDiscRead(QThread* worker)
+{
+    worker->setParent(nullptr);
+    connect(worker, &QThread::finished, worker, &QObject::deleteLater);
+    if (worker->isFinished())
+        delete worker;
 }
 
 // --- Play, pause, stop, eject -----------------------------------------------
@@ -379,6 +408,10 @@ void MainWindow::onBtnPauseClicked()
 
 void MainWindow::onBtnStopClicked()
 {
+    if (m_discReading) {
+        m_discReading->exit(1);
+        return;
+    }
     m_ui.btnEject->show();
     m_player->stop();
     resetSeekBar();

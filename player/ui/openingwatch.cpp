@@ -64,6 +64,7 @@ void OpeningWatch::showNotice()
     notice->adjustSize();
     notice->show();
     qCInfo(lcOpening).noquote() << "slow" << m_location;
+    emit noticeShown();
 }
 
 void OpeningWatch::closeNotice()

@@ -35,6 +35,7 @@ public:
 
 Q_SIGNALS:
     void cancelRequested();
+    void noticeShown();
 
 private:
     void showNotice();

@@ -293,6 +293,7 @@ void MainWindow::openBluray(const QString& root)
     connect(m_openingWatch, &OpeningWatch::noticeShown, loading, &QWidget::hide);
     auto* worker = new ReportThread(root, this);
     const bool read = waitForDiscRead(worker);
+    loading->hide();
     delete loading;
     if (!read) {
         abandonDiscRead(worker);

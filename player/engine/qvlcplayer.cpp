@@ -466,15 +466,18 @@ void QVlcPlayer::timerEvent(QTimerEvent* event)
 
 void QVlcPlayer::pollTime(qint64 time)
 {
-    if (time < 0 || time >= m_length + kTimeSlack || m_opening)
+    if (time < 0 || m_opening)
         return;
-    m_lastTime = time;
     // A Blu-ray's own time follows the read position: it runs seconds ahead
-    // after a title or chapter change and may stand at 0 while the picture
-    // plays. What is shown is the picture's clock, never past the read position.
-    qint64 shown = time;
-    if (m_bluray && m_clock.isRunning())
-        shown = time > 0 ? qMin(time, m_clock.position()) : m_clock.position();
+    // after a title or chapter change, may still hold the old title's time,
+    // and may stand at any value for many seconds while the picture plays.
+    // What is shown is the picture's clock.
+    const bool byClock = m_bluray && m_clock.isRunning();
+    if (time < m_length + kTimeSlack)
+        m_lastTime = time;
+    else if (!byClock)
+        return;
+    const qint64 shown = byClock ? m_clock.position() : time;
     if (shown == m_lastShown)
         return;
     m_lastShown = shown;
@@ -569,9 +572,7 @@ void QVlcPlayer::pollTitleEnd()
 
 qint64 QVlcPlayer::picturePosition() const
 {
-    if (!m_bluray)
-        return m_lastTime;
-    return qMin(m_lastTime, m_clock.position());
+    return m_bluray ? m_clock.position() : m_lastTime;
 }
 
 // --- Opening ----------------------------------------------------------------
@@ -1031,6 +1032,11 @@ bool QVlcPlayer::setTrack(int kind, int id)
     }
     if (result != 0)
         return false;
+    // A disc is read far ahead of the picture, and what was read before a
+    // stream was chosen never reaches its decoder: the new sound or captions
+    // would be missing for as long. Reading again from the picture brings them.
+    if (m_bluray && kind != VlcVideoTrack && !m_opening && m_state != Idle)
+        seek(float(picturePosition()) / 1000.0f);
     if (kind == VlcVideoTrack && m_hasVideo) {
         m_lastVideoSize = QSize(0, 0);
         m_videoSizePending = id >= 0;

@@ -6,12 +6,14 @@
 #include "framework/core/uxsettings.h"
 #include "framework/core/uxsrcmgr.h"
 #include "player/discs/qbluraymenu.h"
+#include "player/engine/vlcvideowidget.h"
 #include "player/ui/mainwindow.h"
 #include "testenvironment.h"
 #include "tst_frameworkfixture.h"
 
 #include <QListWidget>
 #include <QMenu>
+#include <QScreen>
 #include <QSettings>
 #include <QtTest>
 
@@ -25,11 +27,26 @@ QStringList texts(QListWidget* list)
     return out;
 }
 
-// The share of the caption box's pixels that have the caption's colour,
-// measured on a snapshot scaled back to the frame the captions were made for.
-double captionShare(const QImage& snapshot, const QColor& colour)
+// The picture as the X server shows it in the video widget: the frame fitted
+// into the widget, as libVLC draws it. libVLC's own snapshot is no proof: in a
+// window larger than the video it blends captions after scaling, past the
+// point where the snapshot is taken, so they are on screen and not in it.
+QImage shownPicture(QWidget* video)
 {
-    const QImage frame = snapshot.scaled(BlurayAuthor::captionFrame(), Qt::IgnoreAspectRatio,
+    const QPoint at = video->mapToGlobal(QPoint(0, 0));
+    const QImage shot =
+        video->screen()->grabWindow(0, at.x(), at.y(), video->width(), video->height()).toImage();
+    const QSize fitted = BlurayAuthor::captionFrame().scaled(shot.size(), Qt::KeepAspectRatio);
+    return shot.copy(QRect(QPoint((shot.width() - fitted.width()) / 2,
+                                  (shot.height() - fitted.height()) / 2),
+                           fitted));
+}
+
+// The share of the caption box's pixels that have the caption's colour,
+// measured on the picture scaled back to the frame the captions were made for.
+double captionShare(const QImage& picture, const QColor& colour)
+{
+    const QImage frame = picture.scaled(BlurayAuthor::captionFrame(), Qt::IgnoreAspectRatio,
                                          Qt::SmoothTransformation);
     const QRect box = BlurayAuthor::captionBox().adjusted(6, 6, -6, -6);
     int matching = 0;
@@ -85,24 +102,26 @@ private:
         QVERIFY(m_probe->waitForState(QVlcPlayer::Paused));
         QTRY_VERIFY(m_probe->trackInfo > 0);
     }
-    // Snapshots until one shows the colour in the caption box (captions
+    // Reads the screen until it shows the colour in the caption box (captions
     // come and go every ten seconds), or the time runs out.
     double waitForCaption(const QColor& colour, int timeoutMs)
     {
+        auto* video = m_window->findChild<VlcVideoWidget*>();
+        if (!video)
+            return -1;
         double best = 0;
         QElapsedTimer clock;
         clock.start();
         while (clock.elapsed() < timeoutMs) {
             QTest::qWait(400);
-            m_probe->snapshots.clear();
-            m_player->snapshot();
-            if (!m_probe->snapshots.isEmpty())
-                best = qMax(best, captionShare(m_probe->snapshots.last(), colour));
+            m_lastShown = shownPicture(video);
+            best = qMax(best, captionShare(m_lastShown, colour));
             if (best > 0.9)
                 break;
         }
         return best;
     }
+    QImage m_lastShown;
 };
 
 // From the Title menu, in each state the player can be in when the user
@@ -164,9 +183,9 @@ void TestBlurayChoices::subtitlesListedAndDrawn()
     QVERIFY2(listed.at(1).contains("English") && listed.at(2).contains("German"),
              qPrintable(listed.join('|')));
 
-    // libVLC now and then draws only part of a caption box on a loaded machine
-    // (about 1 run in 3 under load: a tenth of its pixels); the drawing is
-    // checked on request until that is understood.
+    // On a loaded machine libVLC now and then draws no caption of a track
+    // chosen while the disc stands behind its menu (about 1 run in 7 with
+    // three suites side by side); the drawing is checked on request.
     if (!qEnvironmentVariableIsSet("KESTREL_TEST_CAPTIONS"))
         QSKIP("set KESTREL_TEST_CAPTIONS to check the captions drawn");
 
@@ -176,18 +195,13 @@ void TestBlurayChoices::subtitlesListedAndDrawn()
     QVERIFY(m_probe->waitForState(QVlcPlayer::Playing));
     QVERIFY2(waitForCaption(captions.at(1).colour, 25000) > 0.9,
              qPrintable(QString("no German caption drawn: subtitle %1 of %2, time %3, state %4, "
-                                "snapshots %5, share %6")
+                                "share %5")
                             .arg(m_player->currentTrack(VlcSubtitleTrack))
                             .arg(sub->item(2)->data(Qt::UserRole).toInt())
                             .arg(m_probe->times.isEmpty() ? -1.0f : m_probe->times.last())
                             .arg(m_player->state())
-                            .arg(m_probe->snapshots.size())
-                            .arg(m_probe->snapshots.isEmpty()
-                                     ? -1.0
-                                     : captionShare(m_probe->snapshots.last(),
-                                                    captions.at(1).colour))));
-    QVERIFY(m_probe->snapshots.isEmpty() ||
-            captionShare(m_probe->snapshots.last(), captions.at(0).colour) < 0.1);
+                            .arg(captionShare(m_lastShown, captions.at(1).colour))));
+    QVERIFY(captionShare(m_lastShown, captions.at(0).colour) < 0.1);
 
     // English from the window's menu.
     ui().menuSubtitle_Track->actions().at(1)->trigger();
@@ -197,6 +211,7 @@ void TestBlurayChoices::subtitlesListedAndDrawn()
     ui().menuSubtitle_Track->actions().at(0)->trigger();
     QTest::qWait(1500);
     QVERIFY(waitForCaption(captions.at(0).colour, 10000) < 0.5);
+    QVERIFY(captionShare(m_lastShown, captions.at(1).colour) < 0.5);
 }
 
 // No subtitle stream: the window's entry is disabled and the disc menu says

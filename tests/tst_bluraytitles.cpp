@@ -76,10 +76,9 @@ void TestBlurayTitles::switchAfterTheTitleWasReadToItsEnd()
 // every new title must play on, its time moving, never left paused or idle.
 void TestBlurayTitles::everySwitchNearTheEndPlaysOn()
 {
-    // libVLC 3 leaves the input standing after some of these switches (a bare
-    // libVLC program shows it too); the case reproduces it on request.
-    if (qEnvironmentVariableIntValue("KESTREL_TEST_SWITCHES") <= 0)
-        QSKIP("set KESTREL_TEST_SWITCHES to the number of switches to try");
+    // libVLC's own time of a disc may stand at any value for many seconds
+    // after such a switch while the picture plays on; the time shown must not.
+    // KESTREL_TEST_SWITCHES tries more switches than the usual five.
     const QString series = BlurayAuthor::shapedDisc(BlurayAuthor::Series);
     QVERIFY2(!series.isEmpty(), "the disc could not be authored");
     m_player->openBD(series);
@@ -92,7 +91,7 @@ void TestBlurayTitles::everySwitchNearTheEndPlaysOn()
     QVERIFY(m_probe->waitForState(QVlcPlayer::Paused));
     m_player->play();
     QVERIFY(m_probe->waitForState(QVlcPlayer::Playing));
-    const int switches = qEnvironmentVariableIntValue("KESTREL_TEST_SWITCHES");
+    const int switches = qMax(5, qEnvironmentVariableIntValue("KESTREL_TEST_SWITCHES"));
     for (int n = 0; n < switches; ++n) {
         const int from = n % 5;
         const qint64 length = titles.at(from).length;

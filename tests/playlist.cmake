@@ -4,6 +4,7 @@
 # pictures libVLC takes.
 kp_add_test(tst_playlist LABELS gui playback
   SOURCES tst_playlist.cpp fixtures/xinput.h fixtures/xinput.cpp
+          fixtures/blurayauthor.h fixtures/blurayauthor.cpp
           fixtures/playerwindowfixture.h fixtures/playerwindowfixture.cpp
           ${KP_ENGINE_FIXTURES} ${KP_FRAMEWORK_FIXTURE}
   LIBS kp_player_ui

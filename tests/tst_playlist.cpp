@@ -1,5 +1,6 @@
 // Several media one after another in the real player window, and subtitle
 // files added to a film or found beside it.
+#include "fixtures/blurayauthor.h"
 #include "fixtures/mediafixture.h"
 #include "fixtures/playerprobe.h"
 #include "fixtures/playerwindowfixture.h"
@@ -324,6 +325,25 @@ private Q_SLOTS:
         QCOMPARE(m_player->state(), int(QVlcPlayer::Idle));
         QVERIFY(ui().actionOpen->isEnabled());
         m_window->playlistMenu()->repeatAction(Playlist::RepeatOff)->trigger();
+    }
+
+    // A disc libVLC cannot play is named once, and the list goes on with the
+    // next entry once the player has let go of the disc.
+    void aFailedDiscMovesTheListOn()
+    {
+        QTemporaryDir dir;
+        const QString disc = dir.filePath("broken disc");
+        QVERIFY(MediaFixture::run("cp", {"-r", BlurayAuthor::disc(), disc}));
+        QFile objects(disc + "/BDMV/MovieObject.bdmv");
+        QVERIFY(objects.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        objects.write(QByteArray(4096, char(0x5a)));
+        objects.close();
+
+        MessageAnswers answers;
+        m_window->openFiles({disc, clipC()});
+        QCOMPARE(startsUntil(1), QStringList({clipC()}));
+        QCOMPARE(answers.texts.size(), 1);
+        QVERIFY2(answers.texts.at(0).contains(disc), qPrintable(answers.texts.at(0)));
     }
 
     void repeatOneAndAll()

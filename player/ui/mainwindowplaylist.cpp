@@ -132,9 +132,22 @@ void MainWindow::playEntry(int index)
 void MainWindow::skipFailedEntry(const QString& path)
 {
     const int current = m_playlist.current();
-    if (m_closing || current < 0 || m_playlist.path(current) != path
-        || m_player->state() != QVlcPlayer::Idle)
+    // A disc is opened by its root, which the player names with a trailing "/".
+    if (m_closing || current < 0
+        || QDir::cleanPath(m_playlist.path(current)) != QDir::cleanPath(path))
         return;
+    if (m_player->state() != QVlcPlayer::Idle) {
+        // A disc's failure is told before its input has ended; the list goes on
+        // once it has, rather than opening over a player still busy with it.
+        auto* waiting = new QObject(this);
+        connect(m_player, &QVlcPlayer::stateChanged, waiting, [this, path, waiting](int state) {
+            if (state != QVlcPlayer::Idle)
+                return;
+            waiting->deleteLater();
+            skipFailedEntry(path);
+        });
+        return;
+    }
     if (++m_entryFailures >= m_playlist.size()) {
         m_entryFailures = 0;
         return;

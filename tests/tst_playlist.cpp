@@ -333,11 +333,9 @@ private Q_SLOTS:
     {
         QTemporaryDir dir;
         const QString disc = dir.filePath("broken disc");
-        QVERIFY(MediaFixture::run("cp", {"-r", BlurayAuthor::disc(), disc}));
-        QFile objects(disc + "/BDMV/MovieObject.bdmv");
-        QVERIFY(objects.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        objects.write(QByteArray(4096, char(0x5a)));
-        objects.close();
+        const QString damaged = BlurayAuthor::disc(BlurayAuthor::MissingClipInfo);
+        QVERIFY(!damaged.isEmpty());
+        QVERIFY(MediaFixture::run("cp", {"-r", damaged, disc}));
 
         MessageAnswers answers;
         m_window->openFiles({disc, clipC()});

@@ -17,9 +17,9 @@ class VlcTrackFormats
 public:
     // lists[0..2]: the video, audio and subtitle tracks, matched by id.
     static void describe(libvlc_media_t* media, QList<VlcTrack> (&lists)[3]);
-    static QString channels(unsigned count);
 
 private:
+    static QString channels(unsigned count);
     static void match(const QList<QPair<int, QString>>& formats, QList<VlcTrack>& tracks);
     static QString format(const libvlc_media_track_t* stream);
 };

@@ -11,10 +11,3 @@ kp_add_test(tst_damagedcorpus OWN_DISPLAY LABELS e2e
 target_compile_definitions(tst_damagedcorpus PRIVATE
   KESTREL_TEST_MEDIA_DIR="${CMAKE_BINARY_DIR}/tests/media"
   KESTREL_WITH_DISPLAY="${PROJECT_SOURCE_DIR}/scripts/with-display.sh")
-# Off until one more intermittent miss is mended: a damaged disc that libVLC
-# fails to open reports its failure (and the window shows the message) before
-# the player is idle; a file handed over the moment that message is answered
-# joins the playlist behind the failed disc and never plays. Run it by hand with
-#   ctest --test-dir build -R tst_damagedcorpus
-# after removing this line.
-set_tests_properties(tst_damagedcorpus PROPERTIES DISABLED TRUE)

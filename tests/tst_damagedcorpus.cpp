@@ -90,7 +90,7 @@ class TestDamagedCorpus : public QObject
     {
         auto* process = new QProcess(this);
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert("QT_LOGGING_RULES", "kestrel.opening.info=true");
+        environment.insert("QT_LOGGING_RULES", "kestrel.opening.info=true\nkestrel.engine.debug=true");
         process->setProcessEnvironment(environment);
         process->start(stageDir() + "/kestrel-player", arguments);
         return process;
@@ -110,8 +110,12 @@ class TestDamagedCorpus : public QObject
             while ((end = m_log.indexOf('\n')) >= 0) {
                 QString line = QString::fromUtf8(m_log.left(end));
                 m_log.remove(0, end + 1);
-                if (!line.startsWith(kCategory))
+                if (!line.startsWith(kCategory)) {
+                    // The engine's own steps, told only when nothing comes.
+                    if (line.startsWith(QLatin1String("kestrel.engine")))
+                        m_trace << QStringLiteral("%1 ms: %2").arg(clock.elapsed()).arg(line);
                     continue;
+                }
                 line.remove(0, kCategory.size());
                 m_trace << QStringLiteral("%1 ms: %2").arg(clock.elapsed()).arg(line);
                 const int at = line.indexOf(QLatin1Char(' '));

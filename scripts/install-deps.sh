@@ -12,7 +12,7 @@ PACKAGES=(
   xvfb openbox x11-utils xdotool imagemagick ffmpeg genisoimage udftools xorriso
   fonts-dejavu-core fonts-droid-fallback libqt6svg6
   desktop-file-utils appstream lintian shared-mime-info file dbus-daemon playerctl
-  clang libclang-rt-14-dev
+  clang libclang-rt-14-dev gdb
 )
 
 missing=()

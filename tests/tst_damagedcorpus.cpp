@@ -45,6 +45,16 @@ QString run(const QString& program, const QStringList& arguments)
     return QString::fromLocal8Bit(process.readAllStandardOutput());
 }
 
+// Where a copy that answers nothing stands: the stack of each of its threads.
+QString stacks(qint64 pid)
+{
+    QProcess gdb;
+    gdb.start("gdb", {"-p", QString::number(pid), "-batch", "-ex", "thread apply all bt 16"});
+    if (!gdb.waitForFinished(60000))
+        gdb.kill();
+    return QString::fromLocal8Bit(gdb.readAllStandardOutput());
+}
+
 // The viewable top-level windows of a process that are dialogs: message
 // boxes and notices.
 QStringList dialogWindows(qint64 pid)
@@ -163,7 +173,8 @@ class TestDamagedCorpus : public QObject
         const QString name = how + ' ' + item.path + " (" + item.kind + ")";
         switch (outcome) {
         case Outcome::None:
-            m_failures << name + ": nothing within 15 s; it logged: " + m_trace.join("; ");
+            m_failures << name + ": nothing within 15 s; it logged: " + m_trace.join("; ") +
+                              "\nits threads:\n" + stacks(process->processId());
             return outcome;
         case Outcome::Ended:
             m_failures << name + ": the program ended";
